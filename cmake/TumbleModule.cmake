@@ -1,0 +1,27 @@
+# Helpers shared by the module folders.
+
+# Adds a folder that has a CMakeLists.txt; modules arrive one by one as they are built.
+function(tumble_add_subdirectory dir)
+    if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt)
+        add_subdirectory(${dir})
+    endif()
+endfunction()
+
+# tumble_test(NAME SOURCES... LIBS ...): one GoogleTest executable registered with CTest.
+# The working directory is the test's source folder so that tests find their data files.
+function(tumble_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+    target_compile_definitions(${name} PRIVATE TUMBLE_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data"
+                                               TUMBLE_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
+    gtest_discover_tests(${name} WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}
+                         PROPERTIES LABELS "${ARG_LABELS}" DISCOVERY_TIMEOUT 60)
+endfunction()
+
+# tumble_benchmark(NAME SOURCES... LIBS ...): one Google Benchmark executable (not run by CTest).
+function(tumble_benchmark name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark benchmark::benchmark_main)
+endfunction()
