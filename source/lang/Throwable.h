@@ -22,6 +22,10 @@ public:
     const std::string& message() const { return m_message; }
     const char* what() const noexcept override { return m_message.c_str(); }
 
+    /// Shows the message in a modal box titled "C++ Exception Generated!" with Abort, Retry
+    /// and Ignore. Abort ends the process with exit code -1; the others return. Main thread.
+    void showMessageBox() const;
+
 private:
     Format m_format;
     std::string m_message;

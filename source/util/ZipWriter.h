@@ -24,8 +24,10 @@ public:
     /// Writes the central directory and returns the archive's bytes; no entry can follow.
     std::vector<std::uint8_t> finish();
 
-private:
+    /// Where the zip library writes; opaque outside the implementation.
     struct Output;
+
+private:
     std::unique_ptr<Output> m_output;
     void* m_zip = nullptr;
 };

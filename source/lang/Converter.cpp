@@ -1,0 +1,7 @@
+#include "lang/Converter.h"
+
+namespace lang {
+
+Converter::~Converter() = default;
+
+} // namespace lang

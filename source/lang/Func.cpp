@@ -1,0 +1,7 @@
+#include "lang/Func.h"
+
+namespace lang {
+
+FuncBase::~FuncBase() = default;
+
+} // namespace lang

@@ -1,0 +1,7 @@
+#include "lang/ThreadInterruptedException.h"
+
+namespace lang {
+
+ThreadInterruptedException::~ThreadInterruptedException() = default;
+
+} // namespace lang
