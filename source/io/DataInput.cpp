@@ -1,0 +1,7 @@
+#include "io/DataInput.h"
+
+namespace io {
+
+DataInput::~DataInput() = default;
+
+} // namespace io

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+/// The few file-system calls the streams need, kept in one place per platform.
+namespace io::native {
+
+/// The path as the operating system gets it: normalised by `io::PathName`, and without the
+/// slash of "/C:/..." (a drive letter written after a slash, as file URIs do).
+std::string nativePath(std::string_view path);
+
+/// Opens the file at `path` (UTF-8, normalised with `nativePath`) with a C library `mode`.
+/// Returns null and leaves the cause in `errno` when the file cannot be opened.
+std::FILE* openFile(std::string_view path, const char* mode);
+
+/// Pushes the C library's buffer and the operating system's cache of `file` to the disk.
+/// Returns false (cause in `errno`) if either step failed.
+bool syncFile(std::FILE* file);
+
+/// Moves the file `from` onto `to`, replacing what was there, and makes the move durable.
+/// Returns false (cause in `errno`) if the move failed.
+bool replaceFile(const std::string& from, const std::string& to);
+
+} // namespace io::native
