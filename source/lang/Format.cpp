@@ -1,30 +1,16 @@
 #include "lang/Format.h"
 
 #include "lang/Exception.h"
+#include "lang/Truncate.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <limits>
 
 namespace lang {
 
 namespace {
-
-/// Truncates towards zero into the integer type, saturating where the value does not fit
-/// (a plain cast of NaN or of an out-of-range double is undefined).
-template <class Int>
-Int truncated(double value) {
-    if (std::isnan(value))
-        return 0;
-    if (value <= static_cast<double>(std::numeric_limits<Int>::min()))
-        return std::numeric_limits<Int>::min();
-    if (value >= static_cast<double>(std::numeric_limits<Int>::max()))
-        return std::numeric_limits<Int>::max();
-    return static_cast<Int>(value);
-}
 
 template <class... Args>
 void appendPrintf(std::string& out, const char* conversion, Args... args) {
@@ -50,13 +36,13 @@ void appendNumber(std::string& out, double value, std::string_view specification
     for (char c : specification) {
         switch (c) {
         case 'x':
-            return appendPrintf(out, "%x", static_cast<uint32_t>(truncated<int64_t>(value)));
+            return appendPrintf(out, "%x", static_cast<uint32_t>(lang::truncateTo<int64_t>(value)));
         case 'X':
-            return appendPrintf(out, "%X", static_cast<uint32_t>(truncated<int64_t>(value)));
+            return appendPrintf(out, "%X", static_cast<uint32_t>(lang::truncateTo<int64_t>(value)));
         case 'd':
-            return appendPrintf(out, "%d", truncated<int32_t>(value));
+            return appendPrintf(out, "%d", lang::truncateTo<int32_t>(value));
         case 'i':
-            return appendPrintf(out, "%i", truncated<int32_t>(value));
+            return appendPrintf(out, "%i", lang::truncateTo<int32_t>(value));
         case '.':
             inFraction = true;
             break;
