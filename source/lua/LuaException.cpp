@@ -1,0 +1,7 @@
+#include "lua/LuaException.h"
+
+namespace lua {
+
+LuaException::~LuaException() = default;
+
+} // namespace lua

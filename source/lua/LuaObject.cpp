@@ -1,0 +1,50 @@
+#include "lua/LuaObject.h"
+
+#include "lua/LuaState.h"
+#include "lua/StackGuard.h"
+
+#include <lua.hpp>
+
+#include <cstring>
+
+namespace lua {
+
+LuaObject::LuaObject(LuaState& state) : LuaTable(state) {
+    lua_State* L = interpreter();
+    StackGuard guard(state, L, 4);
+    push();
+    lua_pushlightuserdata(L, this);
+    lua_rawseti(L, -2, 0);
+    lua_pushliteral(L, "_G");
+    state.pushTable(state.getGlobals());
+    lua_rawset(L, -3);
+    lua_pushliteral(L, "this");
+    lua_pushvalue(L, -2);
+    lua_rawset(L, -3);
+}
+
+LuaObject::~LuaObject() = default;
+
+void LuaObject::registerNative(const char* name, NativeFunction trampoline, const void* binding, size_t size) {
+    LuaState& owner = state();
+    lua_State* L = interpreter();
+    StackGuard guard(owner, L, 3);
+    push();
+    lua_pushstring(L, name);
+    std::memcpy(lua_newuserdata(L, size), binding, size);
+    lua_pushcclosure(L, trampoline, 1);
+    lua_rawset(L, -3);
+}
+
+void LuaObject::call(const char* name) {
+    LuaState& owner = state();
+    lua_State* L = interpreter();
+    StackGuard guard(owner, L, 2);
+    push();
+    lua_pushstring(L, name);
+    lua_rawget(L, -2);
+    lua_remove(L, -2);
+    owner.call(0, 0);
+}
+
+} // namespace lua

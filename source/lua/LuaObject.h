@@ -1,0 +1,44 @@
+#pragma once
+
+#include "lua/Binder.h"
+#include "lua/LuaTable.h"
+
+#include <cstddef>
+#include <type_traits>
+
+namespace lua {
+
+class LuaState;
+
+/// A table that stands for a native object: it carries the object's natives and the script
+/// functions the engine calls on it. Its table always holds the native object's address at
+/// key 0, the globals under "_G" and itself under "this". Derive from it to bind natives.
+class LuaObject : public LuaTable {
+public:
+    explicit LuaObject(LuaState& state);
+    LuaObject(const LuaObject&) = delete;
+    LuaObject& operator=(const LuaObject&) = delete;
+    ~LuaObject() override;
+
+    /// Stores a native under `name` that calls `member` on this object (whose class derives from
+    /// `lua::LuaObject`), through the trampoline of the member's signature (`lua::Binder`):
+    ///
+    ///     registerMethod("setBGColor", &GameLua::setBGColor);
+    template <class Member> void registerMethod(const char* name, Member member) {
+        using Class = typename detail::MemberTraits<Member>::Class;
+        static_assert(std::is_base_of_v<LuaObject, Class>, "natives are members of a lua::LuaObject");
+        const typename Binder<Member>::Binding binding{&state(), static_cast<Class*>(this), member};
+        static_assert(std::is_trivially_copyable_v<decltype(binding)>);
+        registerNative(name, &Binder<Member>::call, &binding, sizeof binding);
+    }
+
+    /// Calls the function stored under `name` (read raw) with no arguments and no results,
+    /// protected; a missing function raises Lua's "attempt to call a nil value".
+    void call(const char* name);
+
+private:
+    /// Stores a closure of `trampoline` whose upvalue is a copy of the `size` bytes of `binding`.
+    void registerNative(const char* name, NativeFunction trampoline, const void* binding, size_t size);
+};
+
+} // namespace lua

@@ -1,0 +1,7 @@
+#include "lua/LuaTableVisitor.h"
+
+namespace lua {
+
+LuaTableVisitor::~LuaTableVisitor() = default;
+
+} // namespace lua
