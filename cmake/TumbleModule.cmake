@@ -13,10 +13,14 @@ function(tumble_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+    if(TUMBLE_SANITIZE)
+        set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/cmake/sanitizer-env.sh)
+    endif()
     target_compile_definitions(${name} PRIVATE TUMBLE_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data"
                                                TUMBLE_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
     gtest_discover_tests(${name} WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}
-                         PROPERTIES LABELS "${ARG_LABELS}" DISCOVERY_TIMEOUT 60)
+                         PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT 300
+                         DISCOVERY_TIMEOUT 60)
 endfunction()
 
 # tumble_benchmark(NAME SOURCES... LIBS ...): one Google Benchmark executable (not run by CTest).

@@ -1,10 +1,16 @@
-#include <cstdio>
+#include "GameApp.h"
+#include "GameConfiguration.h"
+#include "framework/Host.h"
 
-// The host and its window are not built yet: until then the executable says what it is.
-int main() {
-    std::printf("Tumble %s\n"
-                "The engine's runtime core is built (formatting, exceptions); the window, the\n"
-                "script host and the game arrive in the next steps.\n",
-                TUMBLE_VERSION);
-    return 0;
+namespace {
+
+constexpr const char* kDescription =
+    "Runs the game whose start-up settings are in CONFIG; its folder becomes the working\n"
+    "directory. Without CONFIG it runs the config.lua of the working directory, or else the\n"
+    "bundled demonstration game.\n";
+
+} // namespace
+
+int main(int argc, char** argv) {
+    return framework::processMain(argc, argv, {readConfiguration, createApp}, kDescription);
 }

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "CameraZoom.h"
+#include "framework/App.h"
+#include "framework/KeyCodes.h"
+#include "lang/Ref.h"
+
+#include <array>
+#include <memory>
+#include <vector>
+
+class GameLua;
+
+namespace framework {
+class OSInterface;
+}
+namespace gr {
+class Context;
+class Shader;
+} // namespace gr
+namespace lua {
+class LuaState;
+}
+
+/// The game application the host runs: owns the Lua state and the game (`GameLua`), turns the
+/// host's input into the scripts' key, cursor and touch tables, runs the camera zoom that the
+/// wheel and a pinch drive, and draws each frame through the graphics context. Built from the
+/// start-up values the configuration reader left (see `startupValues`). Main thread only.
+class GameApp : public framework::App {
+public:
+    /// Builds the game: the Lua state, the natives and saved tables, the star limits, the game
+    /// logic, the base shaders and the scripts' start-up assets. Raises what fails (a missing
+    /// game-logic archive, a script error, a shader that does not load).
+    GameApp(gr::Context& context, framework::OSInterface& os);
+    /// Destroys the game, which saves the settings, then the Lua state.
+    ~GameApp() override;
+
+    void update(float dt, gr::Context& context, int mode) override;
+    void keyDown(int code) override;
+    void keyUp(int code) override;
+    void orientationChanged() override;
+    void resolutionChanged() override;
+    void mouseMoved(int x, int y) override;
+    void mouseWheel(int steps) override;
+    void setActive(bool active) override;
+    bool setForeground(bool foreground) override;
+    bool isSafeToQuit() override;
+
+    /// The camera zoom.
+    const CameraZoom& zoom() const { return m_zoom; }
+    /// The last value given to `setForeground`.
+    bool isForeground() const { return m_foreground; }
+    /// The graphics context's orientation as last read.
+    int contextOrientation() const { return m_contextOrientation; }
+    /// The master volume, 0 to 1, kept with the "volume" of the saved settings.
+    float masterVolume() const { return m_masterVolume; }
+    /// The game world and script bridge.
+    GameLua& game() const { return *m_game; }
+
+private:
+    void loadBaseShaders();
+    void publishKeyTables();
+    /// The volume keys: up ("VOLUME_UP", "ADD") and down ("VOLUME_DOWN", "SUBTRACT").
+    void applyVolumeKeys();
+    void changeVolume(double delta);
+
+    gr::Context& m_context;
+    CameraZoom m_zoom;
+    bool m_foreground = false;
+    lang::Ref<lua::LuaState> m_lua;
+    lang::Ref<GameLua> m_game;
+    std::vector<lang::Ref<gr::Shader>> m_baseShaders;
+    std::array<bool, framework::kKeyCodeCount> m_pressed{};
+    std::array<bool, framework::kKeyCodeCount> m_released{};
+    int m_contextOrientation = 0;
+    float m_masterVolume = 1.0f;
+};
+
+/// The application factory the host calls once the window and the graphics context exist.
+std::unique_ptr<framework::App> createApp(framework::OSInterface& os, gr::Context& context);

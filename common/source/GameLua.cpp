@@ -1,0 +1,127 @@
+#include "GameLua.h"
+
+#include "MachineId.h"
+#include "lang/Log.h"
+#include "lang/Throwable.h"
+#include "lua/LuaState.h"
+#include "renderer/Context.h"
+
+#include <lua.hpp>
+
+#include <exception>
+#include <utility>
+
+namespace {
+
+/// Puts the Lua stack top back on every exit from a scope, exceptions included.
+class StackTop {
+public:
+    explicit StackTop(lua::LuaState& state) : m_state(state), m_top(state.getTop()) {}
+    StackTop(const StackTop&) = delete;
+    StackTop& operator=(const StackTop&) = delete;
+    ~StackTop() { m_state.pop(m_state.getTop() - m_top); }
+
+private:
+    lua::LuaState& m_state;
+    int m_top;
+};
+
+} // namespace
+
+GameLua::GameLua(framework::App& app, CameraZoom& zoom, lua::LuaState& state, gr::Context& context,
+                 const PathsAndFlags& paths)
+    : lua::LuaObject(state), m_app(app), m_zoom(zoom), m_context(context), m_deviceId(machineIdentifier()),
+      m_keyPressed(state), m_keyReleased(state), m_keyHold(state), m_cursor(state), m_multitouchSweep(state),
+      m_multitouchZoom(state), m_clippedText(state), m_objectsTable(state), m_nuked(state) {
+    inheritGlobals();
+
+    // Natives, family by family in the order the families first appear in the native list.
+    registerTimerNatives();
+    registerLoggingNatives();
+    registerViewNatives();
+    registerDrawingNatives();
+    registerFileNatives();
+    registerDateNatives();
+    registerTrajectoryNatives();
+    registerPlatformNatives();
+    registerJSONNatives();
+    set("iapEnabled", false);
+
+    set("uniqueDeviceId", m_deviceId);
+    set("screenWidth", m_context.width());
+    set("screenHeight", m_context.height());
+    set("keyPressed", m_keyPressed);
+    set("keyReleased", m_keyReleased);
+    set("keyHold", m_keyHold);
+    set("cursor", m_cursor);
+    set("multitouchSweep", m_multitouchSweep);
+    set("multitouchZoom", m_multitouchZoom);
+    m_multitouchZoom.set("zoomCoolingTime", -1.0f);
+    set("clippedText", m_clippedText);
+    set("objects", m_objectsTable);
+
+    set("nuked", m_nuked);
+    set("highscores", readSavedTable("highscores.lua"));
+    set("settings", readSavedTable("settings.lua"));
+    set("bi_data", readSavedTable("bi_data.lua"));
+    set("ABIDEnabled", false);
+
+    set("imagePath", paths.imagePath);
+    set("fontPath", paths.fontPath);
+    set("audioPath", paths.audioPath);
+    set("localizationPath", paths.localizationPath);
+    set("levelPath", paths.levelPath);
+    set("scriptPath", paths.scriptPath);
+    set("commonScriptPath", paths.commonScriptPath);
+    set("deviceModel", paths.deviceModel);
+    set("isLiteVersion", paths.lite);
+    set("isHDVersion", paths.hd);
+    set("isBetaVersion", paths.beta);
+}
+
+GameLua::~GameLua() {
+    try {
+        callScript("calculatePlaytime");
+    } catch (const std::exception& error) {
+        // The settings are still saved: losing them because a script failed would be worse.
+        LOG_ERROR("Game", "calculatePlaytime failed at shut-down: %s", error.what());
+    }
+    saveTablesAtExit();
+}
+
+void GameLua::inheritGlobals() {
+    lua::LuaState& owner = state();
+    lua_State* L = interpreter();
+    StackTop top(owner);
+    owner.checkStack(3);
+    push();
+    lua_newtable(L);
+    owner.pushTable(owner.getGlobals());
+    lua_setfield(L, -2, "__index");
+    lua_setmetatable(L, -2);
+}
+
+void GameLua::callScript(const char* name, std::initializer_list<float> arguments) {
+    lua::LuaState& owner = state();
+    StackTop top(owner);
+    owner.pushTable(*this);
+    owner.pushString(name);
+    owner.rawGet(-2);
+    for (const float argument : arguments)
+        owner.pushNumber(argument);
+    owner.call(static_cast<int>(arguments.size()), 0);
+}
+
+std::optional<std::string> GameLua::takeScreenCapture() { return std::exchange(m_screenCapture, std::nullopt); }
+
+void GameLua::addObject(std::unique_ptr<GameObject> object) {
+    const std::string name = object->name;
+    m_objects[name] = std::move(object);
+}
+
+void GameLua::setWorld(std::unique_ptr<PhysicsWorld> world) { m_world = std::move(world); }
+
+void GameLua::finishStartUp() {
+    loadLuaFile(getString("scriptPath") + "/blocks.lua", "blockTable");
+    callScript("createStartUpAssets");
+}

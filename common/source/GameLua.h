@@ -1,0 +1,270 @@
+#pragma once
+
+#include "GameConfiguration.h"
+#include "GameObject.h"
+#include "GameTimer.h"
+#include "PhysicsWorld.h"
+#include "Trajectories.h"
+#include "lua/LuaObject.h"
+#include "lua/LuaTable.h"
+#include "util/AES.h"
+#include "util/DataKeys.h"
+
+#include <cstdint>
+#include <initializer_list>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+
+class CameraZoom;
+
+namespace framework {
+class App;
+}
+namespace gr {
+class Context;
+}
+namespace io {
+class PathName;
+}
+namespace lua {
+class LuaState;
+}
+
+/// The game world and the script bridge. Its table is the environment the game scripts run in:
+/// it holds the natives (members of this class bound under fixed names), the engine's globals
+/// and whatever the scripts define; what it lacks is looked up in the interpreter's globals.
+/// In the other direction the game calls the scripts' callbacks ("update", "gamePaused", ...)
+/// by name, unprotected by design: a script error leaves as `lua::LuaException`.
+///
+/// The class is split into one file per family of natives (GameLuaTimer.cpp, GameLuaFiles.cpp,
+/// ...), each registering its own. Main thread only.
+class GameLua : public lua::LuaObject {
+public:
+    /// Fixed physics step, seconds (the float the frame update compares against).
+    static constexpr float kStep = 0.0333333f;
+
+    /// Registers the natives and globals and reads the saved tables "highscores", "settings"
+    /// and "bi_data" from the application-data folder. `app`, `zoom`, `state` and `context`
+    /// must outlive the game.
+    GameLua(framework::App& app, CameraZoom& zoom, lua::LuaState& state, gr::Context& context,
+            const PathsAndFlags& paths);
+    /// Calls the script callback "calculatePlaytime", then saves "settings" and "bi_data".
+    /// Failures there are logged: nothing may leave a destructor.
+    ~GameLua() override;
+
+    // Start-up, in the order the application runs it.
+
+    /// Runs the enciphered game-logic archive at `path` (already resolved) in the scripts'
+    /// globals, calls "updateValues" and marks the game logic as loaded. Errors propagate.
+    void loadGameLogic(const io::PathName& path);
+    /// Loads "blocks.lua" from the script folder into "blockTable" and calls the callback
+    /// "createStartUpAssets".
+    void finishStartUp();
+
+    // Per frame and per event.
+
+    /// The frame update: input and screen state, the fixed physics steps, the object mirror,
+    /// then the script callback "update" with (dt, dt). `dt` is in seconds.
+    void update(float dt);
+    /// The window became active or inactive: calls "gameResumed" or "gamePaused" once the game
+    /// logic is loaded.
+    void setActive(bool active);
+    /// Calls the script function `name` of the game's table with number arguments, unprotected:
+    /// a missing function or a script error raises `lua::LuaException`.
+    void callScript(const char* name, std::initializer_list<float> arguments = {});
+
+    // What the application reads and writes.
+
+    /// False while the scripts have switched the frame update and drawing off ("setUpdating").
+    bool isUpdating() const { return m_updating; }
+    /// The frame's clear colour, 0xAARRGGBB (opaque white until "setBGColor").
+    std::uint32_t backgroundColour() const { return m_backgroundColour; }
+    /// The file a screen capture was requested to ("captureScreen"), taking the request.
+    std::optional<std::string> takeScreenCapture();
+    /// The global "g_safeToQuit" as read in the last frame.
+    bool isSafeToQuit() const { return m_safeToQuit; }
+    /// The script tables "keyPressed", "keyReleased", "keyHold" and "cursor".
+    lua::LuaTable& keyPressedTable() { return m_keyPressed; }
+    lua::LuaTable& keyReleasedTable() { return m_keyReleased; }
+    lua::LuaTable& keyHoldTable() { return m_keyHold; }
+    lua::LuaTable& cursorTable() { return m_cursor; }
+
+    // The game world.
+
+    /// Takes over an object, which must have a body, keyed by its name (a new object replaces
+    /// one of the same name).
+    /// Until the creation natives exist, tests and benchmarks add their objects here.
+    void addObject(std::unique_ptr<GameObject> object);
+    /// The objects by name, in name order.
+    const std::map<std::string, std::unique_ptr<GameObject>>& objects() const { return m_objects; }
+    /// Gives the game its physics world; without one the fixed steps run the scripts' step
+    /// callbacks and the bookkeeping, and nothing moves.
+    void setWorld(std::unique_ptr<PhysicsWorld> world);
+    /// The recorded flight paths.
+    const Trajectories& trajectories() const { return m_trajectories; }
+    /// Seconds not yet simulated (less than one step after a frame).
+    float stepAccumulator() const { return m_accumulator; }
+    /// Seconds since the level started.
+    float levelClock() const { return m_levelClock; }
+
+    /// What the drawing natives read: scales, the camera's top-left corner and the level limits.
+    struct View {
+        float simulationScale = 1.0f;
+        float topLeftX = 0.0f;
+        float topLeftY = 0.0f;
+        float worldScale = 1.0f;
+        /// Objects left of the left limit or right of the right limit (world units) freeze;
+        /// no limits until the scripts set them.
+        int leftLimit = -2147483647 - 1;
+        int rightLimit = 2147483647;
+    };
+    const View& view() const { return m_view; }
+    /// Editing mode ("setEditing"): contacts and portals are ignored while it is on.
+    bool isEditing() const { return m_editing; }
+    /// The largest distance (world units) a body may move in one step ("setMaxTranslation").
+    float maxTranslation() const { return m_maxTranslation; }
+
+    // Natives also used by the application.
+
+    /// "resetTimer"(): the game timer counts from now.
+    void resetTimer();
+    /// "loadLuaFile"(path, name): runs the enciphered script at `path` (relative to the data
+    /// folder) in the scripts' globals when `name` is empty, else in a new table that becomes
+    /// the global `name`. Failures are logged, not raised.
+    void loadLuaFile(const std::string& path, const std::string& name);
+
+private:
+    enum class PositionSource { Body, OlderSnapshot, Drawn };
+
+    // Registration, one family per file.
+    void registerTimerNatives();
+    void registerLoggingNatives();
+    void registerViewNatives();
+    void registerDrawingNatives();
+    void registerFileNatives();
+    void registerDateNatives();
+    void registerTrajectoryNatives();
+    void registerPlatformNatives();
+    void registerJSONNatives();
+    /// Makes the scripts' environment fall back to the interpreter's globals.
+    void inheritGlobals();
+
+    // Timer and exit (GameLuaTimer.cpp).
+    float getGameTimer();
+    void requestExit();
+
+    // Logging (GameLuaLogging.cpp).
+    void print(const std::string& text);
+    void printWarning(const std::string& text);
+    void printError(const std::string& text);
+    void printGlobals();
+
+    // Frame and view state (GameLuaView.cpp).
+    void setBGColor(float red, float green, float blue);
+    void setUpdating(bool updating);
+    void setEditing(bool editing);
+    void setPhysicsEnabled(bool enabled);
+    bool isPhysicsEnabled();
+    void setPhysicsSimulationScale(float scale);
+    void setTopLeft(float x, float y);
+    void setWorldScale(float scale);
+    void setLevelLimits(int left, float, int right, float);
+    void setMaxTranslation(float translation);
+    void setAlpha(float alpha);
+    void setGameOn(bool on);
+
+    // Drawing (GameLuaDrawing.cpp).
+    void drawRect(float red, float green, float blue, float alpha, float x1, float y1, float x2, float y2,
+                  bool keepState);
+
+    // Script files and saved state (GameLuaFiles.cpp).
+    int loadLuaFileToObject(lua::LuaState& state);
+    void saveLuaFile(const std::string& file, const std::string& name, bool enciphered);
+    bool checkForLuaFile(const std::string& path);
+    void createDirectory(const std::string& path);
+    bool checkDirectory(const std::string& path);
+    lua::LuaTable getDirectoryFileList(const std::string& search);
+    /// The saved table `file` of the application-data folder, or an empty table (see the file).
+    lua::LuaTable readSavedTable(const std::string& file);
+    void saveTablesAtExit();
+
+    // Dates and times (GameLuaDates.cpp).
+    lua::LuaTable getCurrentTime();
+    int getTimeDifference(lua::LuaState& state);
+    int getTimeDifferenceInSeconds(lua::LuaState& state);
+
+    // Trajectories (GameLuaTrajectories.cpp).
+    void startNewTrajectory();
+    void addToTrajectory(int slot, float x, float y);
+    void addPuffToTrajectory(int slot, float x, float y);
+    int getTrajectory(lua::LuaState& state);
+    /// Appends the flying birds' positions to their point buffers when they moved far enough.
+    void recordTrajectories(PositionSource source);
+
+    // Platform (GameLuaPlatform.cpp).
+    /// The game-centre and motion natives of other platforms, which do nothing here.
+    void doNothing();
+    bool isMotionEnabled();
+    int getFullScreenWidth();
+    int getFullScreenHeight();
+    std::string getClipboardText();
+    std::string getDeviceIDHash();
+    void captureScreen(const std::string& file);
+    void captureMouse(bool capture);
+    bool isMouseCaptured();
+    void setFullScreenMode(bool fullScreen);
+    bool isInFullScreenMode();
+    void setResolution(int width, int height);
+    bool setMousePosition(int x, int y);
+
+    // JSON (GameLuaJSON.cpp).
+    std::string exportLuaTableAsJSON(const std::string& name);
+    void importJSONToLuaTable(const std::string& text, const std::string& name);
+
+    // The frame update (GameLuaFrame.cpp) and its physics section (GameLuaPhysics.cpp).
+    void publishTouches();
+    void updatePhysics(float dt);
+    void applyDirectionalFriction();
+    void takeSnapshots();
+    void interpolatePoses();
+    void runDestroyTimers(float dt);
+    void mirrorObjects(float dt);
+
+    framework::App& m_app;
+    CameraZoom& m_zoom;
+    gr::Context& m_context;
+    std::string m_deviceId;
+    /// Saved tables are enciphered with the save key.
+    util::AES m_saveCipher{util::saveKey(), util::AES::KEY_LENGTH_FROM_KEY, util::AES::PAD_MODE_PKCS7};
+
+    lua::LuaTable m_keyPressed;
+    lua::LuaTable m_keyReleased;
+    lua::LuaTable m_keyHold;
+    lua::LuaTable m_cursor;
+    lua::LuaTable m_multitouchSweep;
+    lua::LuaTable m_multitouchZoom;
+    lua::LuaTable m_clippedText;
+    lua::LuaTable m_objectsTable;
+    lua::LuaTable m_nuked;
+
+    GameTimer m_timer;
+    bool m_safeToQuit = false;
+    std::uint32_t m_backgroundColour = 0xFFFFFFFF;
+    bool m_updating = true;
+    bool m_physicsEnabled = true;
+    bool m_editing = false;
+    View m_view;
+    float m_maxTranslation = 2.0f;
+    std::optional<std::string> m_screenCapture;
+
+    float m_accumulator = 0.0f;
+    int m_snapshot = 0;
+    float m_levelClock = 0.0f;
+    bool m_gameLogicLoaded = false;
+
+    std::unique_ptr<PhysicsWorld> m_world;
+    std::map<std::string, std::unique_ptr<GameObject>> m_objects;
+    Trajectories m_trajectories;
+};

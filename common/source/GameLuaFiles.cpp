@@ -1,0 +1,205 @@
+// Script files, the game-logic archive, saved tables and the file-system natives.
+//
+// Shipped scripts are zip archives enciphered with the data key; the first entry is the chunk.
+// Saved tables are the text form of a table, enciphered with the save key, in the user's
+// application-data folder. Anyone can write that folder, so a saved table is only ever run as
+// text and under an instruction budget: a damaged, looping or precompiled file gives an empty
+// table instead of a crash or a hang.
+#include "GameLua.h"
+
+#include "DirectoryListing.h"
+#include "framework/App.h"
+#include "io/AppDataInputStream.h"
+#include "io/AppDataOutputStream.h"
+#include "io/BundleInputStream.h"
+#include "io/ByteArrayInputStream.h"
+#include "io/ByteArrayOutputStream.h"
+#include "io/FileOutputStream.h"
+#include "io/PathName.h"
+#include "io/ReadAll.h"
+#include "io/ZipFileInputStream.h"
+#include "lang/Log.h"
+#include "lang/Throwable.h"
+#include "lua/LuaState.h"
+#include "util/DataKeys.h"
+#include "util/EncipheredArchive.h"
+
+#include <sys/stat.h>
+
+#include <exception>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+/// Interpreter instructions a saved table may take to rebuild itself: far more than any real
+/// save needs (a few per entry), and a fraction of a second for a file that loops.
+constexpr int kSavedTableBudget = 20'000'000;
+
+/// The chunk of an enciphered script archive and the name of its entry.
+struct ScriptChunk {
+    lang::Ref<io::ZipEntryInputStream> input;
+    std::string name;
+};
+
+/// Opens the script archive at `path` in the data folder. Raises the stream's, the cipher's and
+/// the archive's exceptions.
+ScriptChunk openScript(const std::string& path) {
+    io::BundleInputStream file(path);
+    lang::Ref<io::ZipFileInputStream> archive =
+        util::openEncipheredArchive(io::readAll(file), util::dataKey(), path);
+    return {archive->getEntry(0), archive->getEntryName(0)};
+}
+
+void logLoadFailure(const char* function, const std::string& path, const lang::Throwable& error) {
+    lang::log::write("Game", __FILE__, function, __LINE__, lang::log::Error, "Unable to load lua file %s",
+                     path.c_str());
+    LOG_INFO("Game", "%s", error.what());
+}
+
+} // namespace
+
+void GameLua::registerFileNatives() {
+    registerMethod("saveLuaFile", &GameLua::saveLuaFile);
+    registerMethod("createDirectory", &GameLua::createDirectory);
+    registerMethod("checkDirectory", &GameLua::checkDirectory);
+    registerMethod("getDirectoryFileList", &GameLua::getDirectoryFileList);
+    registerMethod("loadLuaFile", &GameLua::loadLuaFile);
+    registerMethod("loadLuaFileToObject", &GameLua::loadLuaFileToObject);
+    registerMethod("checkForLuaFile", &GameLua::checkForLuaFile);
+}
+
+void GameLua::loadGameLogic(const io::PathName& path) {
+    ScriptChunk chunk = openScript(path.toString());
+    state().runChunk(*chunk.input, chunk.name, this);
+    callScript("updateValues");
+    m_gameLogicLoaded = true;
+}
+
+// loadLuaFile(path, name)
+void GameLua::loadLuaFile(const std::string& path, const std::string& name) {
+    try {
+        ScriptChunk chunk = openScript(m_app.resolvePath(path).toString());
+        if (name.empty()) {
+            load(*chunk.input);
+            return;
+        }
+        lua::LuaTable table(state());
+        table.load(*chunk.input);
+        set(name, table);
+    } catch (const lang::Throwable& error) {
+        logLoadFailure("GameLua::loadLuaFile", path, error);
+    }
+}
+
+// loadLuaFileToObject(path, target, name [, reportErrors = true])
+int GameLua::loadLuaFileToObject(lua::LuaState& lua) {
+    const std::string path = lua.toString(1);
+    lua::LuaTable target = lua.toTable(2);
+    const std::string name = lua.toString(3);
+    const lua::LuaType reportType = lua.getType(4);
+    const bool report = reportType == lua::LuaType::None || reportType == lua::LuaType::Nil || lua.toBoolean(4);
+    try {
+        ScriptChunk chunk = openScript(m_app.resolvePath(path).toString());
+        if (name.empty()) {
+            target.load(*chunk.input);
+            return 0;
+        }
+        lua::LuaObject object(lua);
+        object.set("gamelua", *this);
+        object.load(*chunk.input);
+        target.set(name, object);
+    } catch (const lang::Throwable& error) {
+        if (report)
+            logLoadFailure("GameLua::loadLuaFileToObject", path, error);
+    }
+    return 0;
+}
+
+// saveLuaFile(file, name, enciphered): the global table `name`, enciphered into the
+// application-data folder or as plain text into the data folder
+void GameLua::saveLuaFile(const std::string& file, const std::string& name, bool enciphered) {
+    if (!isTable(name))
+        return;
+    const lua::LuaTable table = getTable(name);
+    if (!enciphered) {
+        io::FileOutputStream output(m_app.resolvePath(file).toString());
+        table.serialize(output);
+        return;
+    }
+    io::ByteArrayOutputStream text;
+    table.serialize(text);
+    std::vector<std::uint8_t> bytes;
+    m_saveCipher.encrypt(text.bytes(), bytes);
+    io::AppDataOutputStream output(file);
+    output.write(bytes.data(), static_cast<int>(bytes.size()));
+}
+
+lua::LuaTable GameLua::readSavedTable(const std::string& file) {
+    std::vector<std::uint8_t> bytes;
+    try {
+        io::AppDataInputStream input(file);
+        bytes = io::readAll(input);
+    } catch (const lang::Throwable&) {
+        // Missing or unreadable: the scripts can tell a lost save from a first start.
+        m_nuked.set(file, true);
+        return lua::LuaTable(state());
+    } catch (const std::exception&) {
+        return lua::LuaTable(state());
+    }
+    if (!m_saveCipher.decrypt(bytes, bytes)) {
+        LOG_WARNING("Game", "Saved table %s does not decipher with this installation's key", file.c_str());
+        return lua::LuaTable(state());
+    }
+    try {
+        lua::LuaTable table(state());
+        io::ByteArrayInputStream text(std::move(bytes), file);
+        table.load(text, {.textOnly = true, .instructionBudget = kSavedTableBudget});
+        return table;
+    } catch (const std::exception& error) {
+        // Whatever part of the file ran is dropped with its table.
+        LOG_WARNING("Game", "Saved table %s was not read: %s", file.c_str(), error.what());
+    }
+    return lua::LuaTable(state());
+}
+
+void GameLua::saveTablesAtExit() {
+    for (const char* name : {"settings", "bi_data"}) {
+        try {
+            saveLuaFile(std::string(name) + ".lua", name, true);
+        } catch (const std::exception& error) {
+            LOG_ERROR("Game", "Saving %s failed: %s", name, error.what());
+        }
+    }
+}
+
+// checkForLuaFile(path) -> whether the file opens
+bool GameLua::checkForLuaFile(const std::string& path) {
+    try {
+        io::BundleInputStream file(m_app.resolvePath(path).toString());
+        return true;
+    } catch (const lang::Throwable&) {
+        return false;
+    }
+}
+
+// createDirectory(path): a failure is not reported
+void GameLua::createDirectory(const std::string& path) {
+    std::error_code ignored;
+    std::filesystem::create_directory(m_app.resolvePath(path).toString(), ignored);
+}
+
+// checkDirectory(path) -> whether a file or folder exists at the path, taken as it is
+bool GameLua::checkDirectory(const std::string& path) {
+    struct stat attributes {};
+    return stat(path.c_str(), &attributes) == 0;
+}
+
+// getDirectoryFileList(search) -> the names matching a pattern such as "levels/*.lua"
+lua::LuaTable GameLua::getDirectoryFileList(const std::string& search) {
+    lua::LuaTable names(state());
+    int index = 0;
+    for (const std::string& name : listMatchingEntries(m_app.resolvePath(search).toString()))
+        names.set(++index, name);
+    return names;
+}

@@ -1,0 +1,161 @@
+// The physics section of the frame update: fixed steps of 1/30 second with an accumulator, pose
+// snapshots and interpolation for drawing, destroy timers, trajectories, and the mirror of every
+// object's state into its script table.
+#include "GameLua.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+/// More than two steps still pending: the poses of this step will never be drawn.
+constexpr float kTwoSteps = 0.0666667f;
+constexpr int kVelocityIterations = 10;
+constexpr int kPositionIterations = 10;
+/// Collider types the scripts use for birds and for pass-through objects.
+constexpr int kBirdType = 3;
+constexpr int kPassThroughType = 5;
+/// Objects that fall below this depth (world units) are frozen.
+constexpr float kFreezeDepth = 20.0f;
+/// Squared speed above which an object still counts as moving for the shot's end.
+constexpr float kMovingSquaredSpeed = 9.0f;
+/// Squared speed above which a loose non-bird object counts as moving at all.
+constexpr float kToleranceSquaredSpeed = 0.0005f;
+constexpr float kMovingAngularSpeed = 0.1f;
+constexpr float kPassThroughTurnRate = 1.2f;
+
+bool isTrue(const lua::LuaTable& table, const char* key) { return table.isBoolean(key) && table.getBoolean(key); }
+
+} // namespace
+
+void GameLua::updatePhysics(float dt) {
+    m_accumulator += dt;
+    while (m_accumulator >= kStep) {
+        callScript("applyForcesAtPhysicsStep");
+        applyDirectionalFriction();
+        if (m_world)
+            m_world->step(kStep, kVelocityIterations, kPositionIterations);
+        m_accumulator -= kStep;
+        if (m_world)
+            m_world->clearForces();
+        callScript("removeBlocks");
+        if (m_accumulator > kTwoSteps)
+            recordTrajectories(PositionSource::Body);
+        else
+            takeSnapshots();
+    }
+    if (m_world)
+        m_world->clearForces();
+    callScript("clearLuaForceFunctions");
+    interpolatePoses();
+    runDestroyTimers(dt);
+    recordTrajectories(PositionSource::OlderSnapshot);
+    recordTrajectories(PositionSource::Drawn);
+    mirrorObjects(dt);
+}
+
+void GameLua::applyDirectionalFriction() {
+    for (auto& [name, object] : m_objects) {
+        const float fx = object->table.getNumber("frictionXRelative");
+        const float fy = object->table.getNumber("frictionYRelative");
+        if (fx == 0.0f && fy == 0.0f)
+            continue;
+        PhysicsBody& body = *object->body;
+        // The friction direction in the body's frame; the force brakes motion along it.
+        const float angle = body.angle();
+        const float c = std::cos(angle);
+        const float s = std::sin(angle);
+        const float norm = c * c + s * s;
+        const Vector2 direction{(fx * c + fy * s) / norm, (fy * c - fx * s) / norm};
+        const Vector2 velocity = body.linearVelocity();
+        const float k = velocity.x * direction.x + velocity.y * direction.y;
+        if (k < 0.0f && body.type() == BodyType::Dynamic) {
+            body.wake();
+            body.applyForceToCenter({k * velocity.x, k * velocity.y});
+        }
+    }
+}
+
+void GameLua::takeSnapshots() {
+    m_snapshot = 1 - m_snapshot;
+    for (auto& [name, object] : m_objects) {
+        PhysicsBody& body = *object->body;
+        if (!body.isAwake())
+            continue;
+        const Vector2 position = body.position();
+        object->stepPoses[m_snapshot] = {position.x, position.y, body.angle()};
+        if (object->colliderType == kBirdType && body.mass() != 0.0f)
+            body.setBullet(true);
+    }
+}
+
+void GameLua::interpolatePoses() {
+    const float alpha = m_accumulator / kStep;
+    for (auto& [name, object] : m_objects) {
+        if (object->body->isAwake())
+            object->render = Pose::blend(object->stepPoses[1 - m_snapshot], object->stepPoses[m_snapshot], alpha);
+    }
+}
+
+void GameLua::runDestroyTimers(float dt) {
+    for (auto& [name, object] : m_objects) {
+        if (!object->jointDetached)
+            continue;
+        object->destroyTimer -= dt;
+        if (object->destroyTimer <= 0.0f) {
+            object->table.set("strength", 0.0f);
+            getTable("deadBlocks").set(name, object->table);
+            object->jointDetached = false;
+        }
+    }
+}
+
+void GameLua::mirrorObjects(float dt) {
+    bool moving = false;
+    bool awake = false;
+    bool aboveTolerance = false;
+    for (auto& [name, object] : m_objects) {
+        lua::LuaTable& table = object->table;
+        PhysicsBody& body = *object->body;
+        const bool bird = object->colliderType == kBirdType;
+        if (bird && (!table.isNil("pinkTimer") || !table.isNil("bombTimer") || !table.isNil("shootDelayTimer")))
+            moving = true;
+        const bool awakeNow = body.isAwake();
+        if (object->wasAwake || awakeNow) {
+            table.set("x", object->render.x);
+            table.set("y", object->render.y);
+            awake = true;
+            if (body.mass() > 0.0f &&
+                (object->render.y > kFreezeDepth || object->render.x < static_cast<float>(m_view.leftLimit) ||
+                 object->render.x > static_cast<float>(m_view.rightLimit)))
+                table.set("frozen", true);
+            const Vector2 velocity = body.linearVelocity();
+            const float squaredSpeed = velocity.x * velocity.x + velocity.y * velocity.y;
+            const bool jointed = body.hasJoints();
+            if (squaredSpeed > kToleranceSquaredSpeed && !bird && !jointed)
+                aboveTolerance = true;
+            const bool inBubble = isTrue(table, "inBubble");
+            // The turn counts by its sign, not its size: only a positive (clockwise) spin holds the shot.
+            if (squaredSpeed > kMovingSquaredSpeed || (body.angularVelocity() > kMovingAngularSpeed && !jointed) ||
+                inBubble)
+                moving = true;
+            if (bird || inBubble) {
+                table.set("xVel", velocity.x);
+                table.set("yVel", velocity.y);
+                table.set("angle", object->render.angle);
+            }
+        }
+        if (object->colliderType == kPassThroughType) {
+            object->passThroughAngle =
+                std::fmod(object->passThroughAngle + dt * kPassThroughTurnRate, 2.0f * std::numbers::pi_v<float>);
+            if (object->passThroughTime > 0.0f)
+                object->passThroughTime -= dt;
+        }
+        object->wasAwake = awakeNow;
+        table.set("angle", body.angle());
+        table.set("sleeping", !awakeNow);
+    }
+    set("hasMovingObjects", moving);
+    set("hasAwakeObjects", awake);
+    set("hasMovingObjectsAboveTolerance", aboveTolerance);
+}

@@ -1,0 +1,5 @@
+#include "PhysicsWorld.h"
+
+PhysicsBody::~PhysicsBody() = default;
+
+PhysicsWorld::~PhysicsWorld() = default;

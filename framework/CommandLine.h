@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace framework {
+
+/// The program's command line: the configuration file (argument 1) and the options for tests
+/// and automated runs, which may stand anywhere after argument 0.
+struct CommandLine {
+    /// Argument 0 and the arguments that are not options, in order: what the application's
+    /// configuration reader sees as the program's arguments.
+    std::vector<std::string> arguments;
+    std::optional<int> frames;    ///< --frames N: quit after N frames (an automated run)
+    std::optional<float> fixedDt; ///< --fixed-dt SECONDS: every frame gets this dt
+    std::string screenshot;       ///< --screenshot FILE: the last frame as PNG at quit
+    bool version = false;         ///< --version
+    bool help = false;            ///< --help
+    std::string error;            ///< why the line could not be read; empty when it could
+};
+
+/// Reads `argv`. A bad option or value leaves the reason in `error`.
+CommandLine parseCommandLine(int argc, const char* const* argv);
+
+/// The text `--help` prints: a usage line for `program` (argument 0), `description` (what the
+/// executable runs, one or more lines ending in a line feed) and the options.
+std::string usage(const std::string& program, const std::string& description);
+
+} // namespace framework

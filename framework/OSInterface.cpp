@@ -1,0 +1,7 @@
+#include "framework/OSInterface.h"
+
+namespace framework {
+
+OSInterface::~OSInterface() = default;
+
+} // namespace framework

@@ -1,0 +1,267 @@
+// The window procedure of the SDL host: SDL events become application calls and host events,
+// and the window changes the application asks for.
+#include "framework/KeyCodes.h"
+#include "framework/sdl/SdlHost.h"
+#include "framework/sdl/SdlKeyMap.h"
+#include "lang/Log.h"
+
+namespace framework::sdl {
+namespace {
+
+int buttonCode(Uint8 button) {
+    switch (button) {
+    case SDL_BUTTON_LEFT:
+        return kKeyLButton;
+    case SDL_BUTTON_MIDDLE:
+        return kKeyMButton;
+    case SDL_BUTTON_RIGHT:
+        return kKeyRButton;
+    default:
+        return kKeyNone;
+    }
+}
+
+} // namespace
+
+void SdlHost::handleEvent(const SDL_Event& event) {
+    if (event.type == SDL_QUIT) { // SDL sends it on SIGINT and SIGTERM
+        postQuit(0);
+        return;
+    }
+    if (event.type == SDL_WINDOWEVENT) {
+        handleWindowEvent(event.window);
+        return;
+    }
+    if (event.type == m_raiseEvent) {
+        SDL_RestoreWindow(m_window);
+        SDL_RaiseWindow(m_window);
+        return;
+    }
+    if (!m_app)
+        return;
+    switch (event.type) {
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        handleKey(event.key);
+        break;
+    case SDL_MOUSEMOTION: {
+        int width = 0;
+        int height = 0;
+        SDL_GetWindowSize(m_window, &width, &height);
+        input::moveMouse(*m_app, contextView(), event.motion.x, event.motion.y, m_mouseLocked, width, height);
+        break;
+    }
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        if (const int code = buttonCode(event.button.button); code != kKeyNone) {
+            if (event.type == SDL_MOUSEBUTTONDOWN)
+                input::pressKey(*m_app, code);
+            else
+                input::releaseKey(*m_app, code);
+        }
+        break;
+    case SDL_MOUSEWHEEL:
+        if (const auto steps =
+                input::wheelSteps(event.wheel.x, event.wheel.y, event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED))
+            input::turnWheel(*m_app, *steps);
+        break;
+    case SDL_FINGERDOWN:
+        handleTouch(event.tfinger, input::TouchPhase::Began);
+        break;
+    case SDL_FINGERMOTION:
+        handleTouch(event.tfinger, input::TouchPhase::Moved);
+        break;
+    case SDL_FINGERUP:
+        handleTouch(event.tfinger, input::TouchPhase::Ended);
+        break;
+    default:
+        break;
+    }
+}
+
+void SdlHost::handleWindowEvent(const SDL_WindowEvent& event) {
+    switch (event.event) {
+    // A shown window counts as active: without a window manager no focus event ever comes.
+    case SDL_WINDOWEVENT_SHOWN:
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+    case SDL_WINDOWEVENT_RESTORED:
+        handleActivation(true);
+        break;
+    case SDL_WINDOWEVENT_HIDDEN:
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+    case SDL_WINDOWEVENT_MINIMIZED:
+        handleActivation(false);
+        break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+        handleSize();
+        break;
+    case SDL_WINDOWEVENT_LEAVE:
+        if (m_app)
+            input::releaseMouseButtons(*m_app);
+        break;
+    case SDL_WINDOWEVENT_CLOSE:
+        postQuit(0);
+        break;
+    default:
+        break;
+    }
+}
+
+void SdlHost::handleKey(const SDL_KeyboardEvent& key) {
+    const int virtualKey = sdl::virtualKey(key.keysym);
+    const bool down = key.type == SDL_KEYDOWN;
+    // What Windows calls system keys: Alt, and keys pressed while Alt (without Control) is held.
+    const bool altHeld = (key.keysym.mod & KMOD_ALT) && !(key.keysym.mod & KMOD_CTRL);
+    if (virtualKey == kVirtualKeyAlt) {
+        down ? input::pressKey(*m_app, kKeyAlt) : input::releaseKey(*m_app, kKeyAlt);
+        return;
+    }
+    if (down && altHeld) {
+        if (virtualKey == kVirtualKeyReturn && !key.repeat)
+            setFullScreen(!m_fullScreen);
+        else if (virtualKey == kVirtualKeyF4)
+            postQuit(0);
+        return;
+    }
+    const int code = keyCodeForVirtualKey(virtualKey);
+    if (code == kKeyNone)
+        return;
+    down ? input::pressKey(*m_app, code) : input::releaseKey(*m_app, code);
+}
+
+void SdlHost::handleTouch(const SDL_TouchFingerEvent& finger, input::TouchPhase phase) {
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(m_window, &width, &height);
+    const TouchPoint point{static_cast<std::uint32_t>(finger.fingerId), static_cast<int>(finger.x * width),
+                           static_cast<int>(finger.y * height)};
+    input::touch(*m_app, contextView(), phase, point);
+}
+
+void SdlHost::handleActivation(bool active) {
+    // An automated run must end by itself: it does not depend on which window the display
+    // gives the focus to (another program's window appearing would otherwise stop it for good).
+    if (!active && m_commandLine.frames)
+        return;
+    if (active == m_active)
+        return;
+    m_active = active;
+    if (m_errorShown)
+        return;
+    if (m_fullScreen) {
+        if (active)
+            SDL_RestoreWindow(m_window);
+        else
+            SDL_MinimizeWindow(m_window);
+        SDL_SetWindowGrab(m_window, active ? SDL_TRUE : SDL_FALSE);
+    }
+    if (m_app)
+        input::activate(*m_app, active);
+}
+
+void SdlHost::handleSize() {
+    if (m_errorShown || !m_context)
+        return;
+    int width = 0;
+    int height = 0;
+    SDL_GL_GetDrawableSize(m_window, &width, &height);
+    if (width == 0 || height == 0)
+        return;
+    if (m_app)
+        input::resize(*m_app, *m_context, width, height);
+    else
+        m_context->resize(width, height);
+    updateTitle();
+}
+
+void SdlHost::postQuit(int code) {
+    m_quitCode = code;
+    m_quitPosted = true;
+}
+
+// The configuration reader holds the OSInterface before any window exists: window requests
+// made then have nothing to act on, except the orientation, which the context is made with.
+
+void SdlHost::setResolution(int width, int height) {
+    if (m_window)
+        SDL_SetWindowSize(m_window, width, height);
+}
+
+void SdlHost::setOrientation(int orientation) {
+    if (!m_context) {
+        m_configuration.orientation = orientation;
+        return;
+    }
+    m_context->setOrientation(orientation);
+    if (m_app) {
+        m_app->orientationChanged();
+        m_app->resolutionChanged();
+    }
+}
+
+void SdlHost::pause() {
+    m_active = false;
+    if (m_app) {
+        m_app->setActive(false);
+        m_app->setForeground(false);
+    }
+}
+
+void SdlHost::resume() {
+    m_active = true;
+    if (m_app) {
+        m_app->setActive(true);
+        m_app->setForeground(true);
+    }
+}
+
+void SdlHost::setFullScreen(bool fullScreen) {
+    if (!m_window)
+        return;
+    if (fullScreen && !m_fullScreen) {
+        SDL_GetWindowPosition(m_window, &m_windowed.x, &m_windowed.y);
+        SDL_GetWindowSize(m_window, &m_windowed.w, &m_windowed.h);
+        if (SDL_SetWindowFullscreen(m_window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
+            LOG_WARNING("Host", "Cannot switch to full screen: %s", SDL_GetError());
+            return;
+        }
+        m_fullScreen = true;
+        SDL_SetWindowGrab(m_window, SDL_TRUE);
+    } else if (!fullScreen && m_fullScreen) {
+        SDL_SetWindowFullscreen(m_window, 0);
+        // Without a window manager nothing restores the old place: put the window back ourselves.
+        SDL_SetWindowSize(m_window, m_windowed.w, m_windowed.h);
+        SDL_SetWindowPosition(m_window, m_windowed.x, m_windowed.y);
+        m_fullScreen = false;
+        SDL_SetWindowGrab(m_window, SDL_FALSE);
+    }
+}
+
+void SdlHost::setMouseLocked(bool locked) {
+    m_mouseLocked = locked;
+    if (!m_window) {
+        m_configuration.mouseLocked = locked;
+        return;
+    }
+    if (!locked)
+        SDL_CaptureMouse(SDL_FALSE);
+    applyCursor();
+}
+
+void SdlHost::setCursor(const std::string& name) {
+    if (!m_cursors)
+        return;
+    m_currentCursor = m_cursors->find(name);
+    applyCursor();
+}
+
+void SdlHost::applyCursor() {
+    if (m_mouseLocked || !m_currentCursor) {
+        SDL_ShowCursor(SDL_DISABLE);
+        return;
+    }
+    SDL_SetCursor(m_currentCursor);
+    SDL_ShowCursor(SDL_ENABLE);
+}
+
+} // namespace framework::sdl

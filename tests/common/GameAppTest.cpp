@@ -1,0 +1,264 @@
+// The game application on a fake graphics context, with a small game in a temporary data folder.
+#include "GameApp.h"
+#include "GameHarness.h"
+
+#include "lua/LuaException.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using gametest::FakeContext;
+using gametest::FakeOS;
+using gametest::TempFolder;
+
+constexpr int kKeyA = 1;
+constexpr int kKeyShift = 34;
+constexpr int kKeyControl = 35;
+constexpr int kKeyAdd = 71;
+constexpr int kKeySubtract = 72;
+constexpr int kKeyVolumeDown = 83;
+
+constexpr const char* kGameLogic = R"(
+    order = { 'logic' }
+    function updateValues() order[#order + 1] = 'updateValues' end
+    function createStartUpAssets()
+        order[#order + 1] = 'createStartUpAssets'
+        sawBlocks = blockTable.material == 'wood'
+        sawStars = starTable.demo[3] == 9
+    end
+    function update(dt) drawRect(1, 0, 0, 1, 0, 0, 10, 10, false)  if shot then captureScreen(shot)  shot = nil end end
+    function applyForcesAtPhysicsStep() end
+    function removeBlocks() end
+    function clearLuaForceFunctions() end
+    function resolutionChanged(w, h) size = w .. 'x' .. h end
+    function gamePaused() paused = true end
+    function gameResumed() paused = false end
+)";
+
+class GameAppTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        gametest::writeScript("scripts/starLimits.lua", "demo = { 1, 5, 9 }");
+        gametest::writeScript("scripts/blocks.lua", "material = 'wood'");
+        gametest::writeScript("common/gamelogic.lua", kGameLogic);
+    }
+    void TearDown() override {
+        app.reset();
+        startupValues() = StartupValues();
+    }
+
+    GameApp& start(gr::RendererKind kind = gr::RendererKind::Gl2) {
+        context = new FakeContext(kind);
+        StartupValues& values = startupValues();
+        values.dataPath = ".";
+        values.shaderPath = "shaders";
+        values.paths.scriptPath = "scripts";
+        values.paths.commonScriptPath = "common";
+        app = std::make_unique<GameApp>(*context, os);
+        return *app;
+    }
+    GameLua& game() { return app->game(); }
+    void run(const std::string& source) {
+        io::ByteArrayInputStream input(std::vector<std::uint8_t>(source.begin(), source.end()), "test.lua");
+        game().state().runChunk(input, "test.lua", &game());
+    }
+    void saveSettings(const std::string& text) {
+        gametest::writeFile(std::filesystem::path(io::getAppDataPath()) / "settings.lua", gametest::encipherSave(text));
+    }
+
+    TempFolder folder;
+    FakeOS os;
+    lang::Ref<FakeContext> context;
+    std::unique_ptr<GameApp> app;
+};
+
+TEST_F(GameAppTest, StartsUpInOrder) {
+    start();
+    const lua::LuaTable order = game().getTable("order");
+    EXPECT_EQ(order.getString(1), "logic");
+    EXPECT_EQ(order.getString(2), "updateValues");
+    EXPECT_EQ(order.getString(3), "createStartUpAssets");
+    EXPECT_TRUE(game().getBoolean("sawBlocks"));
+    EXPECT_TRUE(game().getBoolean("sawStars"));
+    EXPECT_EQ(context->shaderPath, "shaders/gl2");
+    EXPECT_EQ(context->shaders, (std::vector<std::string>{"2d-sprite-alpha-masked", "2d-sprite", "2d-sprite-alpha",
+                                                          "2d-vertexcolor-alpha", "2d-vertexcolor"}));
+    // The paths now live only in the scripts' globals; the shader folder stays.
+    EXPECT_EQ(startupValues().dataPath, "");
+    EXPECT_EQ(startupValues().paths.scriptPath, "");
+    EXPECT_EQ(startupValues().shaderPath, "shaders");
+    EXPECT_EQ(game().getString("scriptPath"), "scripts");
+    for (const char* table : {"keyPressed", "keyReleased", "keyHold"}) {
+        EXPECT_EQ(game().getTable(table).count(), framework::kKeyCodeCount) << table;
+        EXPECT_TRUE(game().getTable(table).isBoolean("KEY_ZOOM")) << table;
+    }
+    EXPECT_EQ(app->masterVolume(), 1.0f);
+}
+
+TEST_F(GameAppTest, RenderersWithoutShadersLoadNone) {
+    start(gr::RendererKind::Gles1);
+    EXPECT_TRUE(context->shaders.empty());
+    EXPECT_EQ(context->shaderPath, "shaders/gles1");
+}
+
+TEST_F(GameAppTest, AMissingGameLogicFailsTheStart) {
+    std::filesystem::remove("common/gamelogic.lua");
+    EXPECT_THROW(start(), lang::Throwable);
+}
+
+TEST_F(GameAppTest, KeyEdgesLastOneFrameAndHoldFollowsTheHost) {
+    start();
+    app->keyDown(kKeyA);
+    app->setKeyDown(kKeyA, true);
+    app->update(0.016f, *context, 3);
+    EXPECT_TRUE(game().keyPressedTable().getBoolean("A"));
+    EXPECT_TRUE(game().keyHoldTable().getBoolean("A"));
+    EXPECT_FALSE(game().keyReleasedTable().getBoolean("A"));
+    app->update(0.016f, *context, 3);
+    EXPECT_FALSE(game().keyPressedTable().getBoolean("A"));
+    EXPECT_TRUE(game().keyHoldTable().getBoolean("A"));
+    app->keyUp(kKeyA);
+    app->setKeyDown(kKeyA, false);
+    app->update(0.016f, *context, 3);
+    EXPECT_TRUE(game().keyReleasedTable().getBoolean("A"));
+    EXPECT_FALSE(game().keyHoldTable().getBoolean("A"));
+}
+
+TEST_F(GameAppTest, VolumeKeysStepByATenthWithinZeroAndOne) {
+    saveSettings("volume = 0.95");
+    start();
+    EXPECT_FLOAT_EQ(app->masterVolume(), 0.95f);
+    app->keyDown(kKeyAdd);
+    app->update(0.0f, *context, 3);
+    EXPECT_EQ(app->masterVolume(), 1.0f);
+    EXPECT_EQ(game().getTable("settings").getNumber("volume"), 1.0f);
+
+    // Up and down in one frame: up first (clamped), then down.
+    app->keyDown(kKeyAdd);
+    app->keyDown(kKeySubtract);
+    app->update(0.0f, *context, 3);
+    EXPECT_FLOAT_EQ(app->masterVolume(), 0.9f);
+    for (int i = 0; i < 12; ++i) {
+        app->keyDown(kKeyVolumeDown);
+        app->update(0.0f, *context, 3);
+    }
+    EXPECT_EQ(app->masterVolume(), 0.0f);
+    EXPECT_EQ(game().getTable("settings").getNumber("volume"), 0.0f);
+}
+
+TEST_F(GameAppTest, AudioOffPlatformsSwitchTheSavedAudioOff) {
+    os.audioOff = true;
+    start();
+    const lua::LuaTable settings = game().getTable("settings");
+    EXPECT_TRUE(settings.isBoolean("audioEnabled"));
+    EXPECT_FALSE(settings.getBoolean("audioEnabled"));
+}
+
+TEST_F(GameAppTest, WheelZoomsUnlessControlIsHeldAndTheCursorHearsOfIt) {
+    start();
+    app->setKeyDown(kKeyControl, true);
+    app->mouseWheel(2);
+    EXPECT_FALSE(app->zoom().isAnimating());
+    EXPECT_EQ(game().cursorTable().getNumber("wheel"), 2.0f);
+    EXPECT_TRUE(game().cursorTable().getBoolean("wheelTriggered"));
+    app->update(0.0f, *context, 3);
+    EXPECT_FALSE(game().cursorTable().getBoolean("wheelTriggered"));
+
+    app->setKeyDown(kKeyControl, false);
+    app->setKeyDown(kKeyShift, true);
+    app->mouseWheel(1);
+    EXPECT_FLOAT_EQ(app->zoom().animationTarget(), 1.01f);
+    // The frame advances the animation.
+    app->update(0.6f, *context, 3);
+    EXPECT_FLOAT_EQ(app->zoom().zoom(), 1.01f);
+}
+
+TEST_F(GameAppTest, PinchFollowsTheTouchList) {
+    start();
+    app->touchBegan({1, 0, 0});
+    app->touchBegan({2, 100, 0});
+    app->update(0.0f, *context, 3);
+    app->touchMoved({2, 300, 0});
+    app->update(0.0f, *context, 3);
+    EXPECT_FLOAT_EQ(app->zoom().zoom(), 3.0f);
+}
+
+TEST_F(GameAppTest, AFrameDrawsClearsPresentsAndCaptures) {
+    start();
+    context->events.clear();
+    app->update(0.016f, *context, 3);
+    EXPECT_EQ(context->events, (std::vector<std::string>{"beginScene", "clear", "fillRect", "endScene", "present",
+                                                         "endFrame"}));
+    EXPECT_EQ(context->clears.back(), 0xFFFFFFFFu);
+    run("setBGColor(1, 2, 3)");
+    app->update(0.016f, *context, 3);
+    EXPECT_EQ(context->clears.back(), 0xFF010203u);
+
+    run("shot = 'frame.png'");
+    context->events.clear();
+    app->update(0.016f, *context, 3);
+    EXPECT_EQ(context->events, (std::vector<std::string>{"beginScene", "clear", "fillRect", "endScene", "present",
+                                                         "saveScreen frame.png", "endFrame"}));
+}
+
+TEST_F(GameAppTest, WithUpdatingOffTheFrameIsOnlyPresented) {
+    start();
+    run("setUpdating(false)");
+    context->events.clear();
+    app->update(0.016f, *context, 3);
+    EXPECT_EQ(context->events, (std::vector<std::string>{"present", "endFrame"}));
+}
+
+TEST_F(GameAppTest, AMissingUpdateFailsTheFirstFrame) {
+    start();
+    game().setNil("update");
+    try {
+        app->update(0.016f, *context, 3);
+        FAIL() << "no exception";
+    } catch (const lua::LuaException& error) {
+        EXPECT_NE(std::string(error.what()).find("attempt to call a nil value"), std::string::npos);
+    }
+}
+
+TEST_F(GameAppTest, EventsReachTheScripts) {
+    start();
+    app->mouseMoved(12, 34);
+    EXPECT_EQ(game().cursorTable().getNumber("x"), 12.0f);
+    EXPECT_EQ(game().cursorTable().getNumber("y"), 34.0f);
+    context->resize(640, 480);
+    app->resolutionChanged();
+    EXPECT_EQ(game().getString("size"), "640x480");
+    app->setKeyDown(kKeyA, true);
+    app->setActive(false);
+    EXPECT_TRUE(game().getBoolean("paused"));
+    EXPECT_FALSE(app->isKeyDown(kKeyA));
+    app->setActive(true);
+    EXPECT_FALSE(game().getBoolean("paused"));
+    EXPECT_TRUE(app->setForeground(true));
+    EXPECT_TRUE(app->isForeground());
+    context->setOrientation(2);
+    EXPECT_EQ(app->contextOrientation(), 0);
+    app->orientationChanged();
+    EXPECT_EQ(app->contextOrientation(), 2);
+}
+
+TEST_F(GameAppTest, SafeToQuitIsTheLastFramesCopy) {
+    start();
+    run("g_safeToQuit = true");
+    EXPECT_FALSE(app->isSafeToQuit());
+    app->update(0.0f, *context, 3);
+    EXPECT_TRUE(app->isSafeToQuit());
+}
+
+TEST_F(GameAppTest, FactoryMakesTheGame) {
+    context = new FakeContext();
+    startupValues().dataPath = ".";
+    startupValues().paths.scriptPath = "scripts";
+    startupValues().paths.commonScriptPath = "common";
+    std::unique_ptr<framework::App> made = createApp(os, *context);
+    EXPECT_NE(dynamic_cast<GameApp*>(made.get()), nullptr);
+    EXPECT_EQ(framework::App::instance(), made.get());
+}
+
+} // namespace

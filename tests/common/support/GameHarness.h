@@ -1,0 +1,183 @@
+#pragma once
+
+#include "CameraZoom.h"
+#include "FakeContext.h"
+#include "GameConfiguration.h"
+#include "GameLua.h"
+#include "framework/App.h"
+#include "framework/OSInterface.h"
+#include "io/ByteArrayInputStream.h"
+#include "io/VirtualFileSystem.h"
+#include "lang/Log.h"
+#include "lua/LuaState.h"
+#include "util/AES.h"
+#include "util/DataKeys.h"
+#include "util/EncipheredArchive.h"
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace gametest {
+
+/// A fresh folder that is the working directory (the data folder) while it exists; its
+/// subfolder "appdata" is the application-data folder. Removed with everything in it.
+class TempFolder {
+public:
+    TempFolder() : m_previous(std::filesystem::current_path()) {
+        std::string pattern = (std::filesystem::temp_directory_path() / "tumble-game-XXXXXX").string();
+        if (!mkdtemp(pattern.data()))
+            throw std::runtime_error("mkdtemp failed");
+        m_path = pattern;
+        std::filesystem::create_directories(m_path / "appdata");
+        std::filesystem::current_path(m_path);
+        io::setAppDataPath((m_path / "appdata").string());
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::current_path(m_previous, ignored);
+        std::filesystem::remove_all(m_path, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const { return m_path; }
+
+private:
+    std::filesystem::path m_previous;
+    std::filesystem::path m_path;
+};
+
+inline void writeFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
+    if (path.has_parent_path())
+        std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                static_cast<std::streamsize>(bytes.size()));
+}
+
+inline std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+inline std::span<const std::uint8_t> bytesOf(const std::string& text) {
+    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+/// Writes `source` as a shipped script: a zip archive enciphered with the data key.
+inline void writeScript(const std::filesystem::path& path, const std::string& source) {
+    writeFile(path, util::makeEncipheredArchive(path.filename().string(), bytesOf(source), util::dataKey()));
+}
+
+/// The text `content` enciphered as the engine enciphers saved tables, with `key`.
+inline std::vector<std::uint8_t> encipherSave(const std::string& content,
+                                              std::span<const std::uint8_t> key = util::saveKey()) {
+    std::vector<std::uint8_t> bytes;
+    util::AES(key, util::AES::KEY_LENGTH_FROM_KEY, util::AES::PAD_MODE_PKCS7).encrypt(bytesOf(content), bytes);
+    return bytes;
+}
+
+/// The deciphered text of a saved table the engine wrote.
+inline std::string decipherSave(const std::filesystem::path& path) {
+    const std::string content = readFile(path);
+    std::vector<std::uint8_t> bytes;
+    util::AES(util::saveKey(), util::AES::KEY_LENGTH_FROM_KEY, util::AES::PAD_MODE_PKCS7)
+        .decrypt(bytesOf(content), bytes);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+/// Collects the log records made while it exists.
+class LogCapture : public lang::log::Listener {
+public:
+    void log(const lang::log::Record& record) override { records.push_back(record); }
+
+    /// True when a record of `level` from `function` holds `text`.
+    bool has(int level, const std::string& function, const std::string& text) const {
+        for (const auto& record : records)
+            if (record.level == level && function == record.function &&
+                record.message.find(text) != std::string::npos)
+                return true;
+        return false;
+    }
+
+    std::vector<lang::log::Record> records;
+};
+
+/// An `OSInterface` that remembers what it was asked.
+class FakeOS : public framework::OSInterface {
+public:
+    explicit FakeOS(std::vector<std::string> arguments = {"tumble"}) : OSInterface(std::move(arguments)) {}
+
+    std::string baseDirectory() const override { return {}; }
+    void setResolution(int width, int height) override { resolution = {width, height}; }
+    void setOrientation(int) override {}
+    void setGameOn(bool on) override { gameOn = on; }
+    bool isAudioOff() const override { return audioOff; }
+    void resume() override {}
+    void pause() override {}
+    void setFullScreenMode(bool on) override { fullScreen = on; }
+    bool isInFullScreenMode() const override { return fullScreen; }
+    bool setMouseLocked(bool locked) override {
+        mouseLocked = locked;
+        return true;
+    }
+    bool isMouseLocked() const override { return mouseLocked; }
+    bool setMousePosition(int, int) override { return false; }
+    void setCursor(const std::string&) override {}
+
+    std::vector<int> resolution;
+    bool gameOn = true;
+    bool audioOff = false;
+    bool fullScreen = false;
+    bool mouseLocked = false;
+};
+
+/// An application that does nothing by itself: the harness drives the game directly.
+class TestApp : public framework::App {
+public:
+    using framework::App::App;
+    void update(float, gr::Context&, int) override {}
+};
+
+/// A game on a fake context, in a fresh data folder that is the working directory.
+struct GameHarness {
+    TempFolder folder;
+    FakeOS os;
+    TestApp app{os};
+    FakeContext context;
+    CameraZoom zoom;
+    lang::Ref<lua::LuaState> lua{new lua::LuaState()};
+    lang::Ref<GameLua> game;
+
+    /// Builds the game (reading the saved tables written so far).
+    GameLua& start(const PathsAndFlags& paths = {}) {
+        game = new GameLua(app, zoom, *lua, context, paths);
+        return *game;
+    }
+    /// Destroys the game, which saves its tables.
+    void stop() { game = nullptr; }
+    /// Runs `source` in the scripts' environment.
+    void run(const std::string& source) {
+        io::ByteArrayInputStream input(std::vector<std::uint8_t>(source.begin(), source.end()), "test.lua");
+        lua->runChunk(input, "test.lua", game.get());
+    }
+    /// The message of the exception that running `source` raises; empty if none.
+    std::string failureOf(const std::string& source) {
+        try {
+            run(source);
+        } catch (const std::exception& error) {
+            return error.what();
+        }
+        return {};
+    }
+    ~GameHarness() { game = nullptr; }
+};
+
+} // namespace gametest
