@@ -10,6 +10,12 @@ inline constexpr int kKeyNone = 0;
 inline constexpr int kKeyLButton = 57;
 inline constexpr int kKeyMButton = 58;
 inline constexpr int kKeyRButton = 59;
+inline constexpr int kKeyShift = 34;
+inline constexpr int kKeyControl = 35;
+inline constexpr int kKeyAdd = 71;
+inline constexpr int kKeySubtract = 72;
+inline constexpr int kKeyVolumeUp = 82;
+inline constexpr int kKeyVolumeDown = 83;
 inline constexpr int kKeyAlt = 88;
 
 /// Windows virtual-key numbers the host's key table is written in (the SDL layer maps to them).

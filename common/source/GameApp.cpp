@@ -2,6 +2,7 @@
 
 #include "GameConfiguration.h"
 #include "GameLua.h"
+#include "framework/KeyCodes.h"
 #include "framework/OSInterface.h"
 #include "io/PathName.h"
 #include "io/Uri.h"
@@ -13,13 +14,6 @@
 #include <algorithm>
 
 namespace {
-
-constexpr int kKeyShift = 34;
-constexpr int kKeyControl = 35;
-constexpr int kKeyAdd = 71;
-constexpr int kKeySubtract = 72;
-constexpr int kKeyVolumeUp = 82;
-constexpr int kKeyVolumeDown = 83;
 
 /// The shader programs every frame may need, loaded at start-up by the shader-based renderers.
 constexpr const char* kBaseShaders[] = {"2d-sprite-alpha-masked", "2d-sprite", "2d-sprite-alpha",
@@ -112,10 +106,10 @@ void GameApp::publishKeyTables() {
 
 void GameApp::applyVolumeKeys() {
     const lua::LuaTable& pressed = m_game->keyPressedTable();
-    if (pressed.getBoolean(framework::keyName(kKeyVolumeUp)) || pressed.getBoolean(framework::keyName(kKeyAdd)))
+    if (pressed.getBoolean(framework::keyName(framework::kKeyVolumeUp)) || pressed.getBoolean(framework::keyName(framework::kKeyAdd)))
         changeVolume(kVolumeStep);
-    if (pressed.getBoolean(framework::keyName(kKeyVolumeDown)) ||
-        pressed.getBoolean(framework::keyName(kKeySubtract)))
+    if (pressed.getBoolean(framework::keyName(framework::kKeyVolumeDown)) ||
+        pressed.getBoolean(framework::keyName(framework::kKeySubtract)))
         changeVolume(-kVolumeStep);
 }
 
@@ -148,8 +142,8 @@ void GameApp::mouseMoved(int x, int y) {
 }
 
 void GameApp::mouseWheel(int steps) {
-    if (!isKeyDown(kKeyControl))
-        m_zoom.wheel(steps, isKeyDown(kKeyShift));
+    if (!isKeyDown(framework::kKeyControl))
+        m_zoom.wheel(steps, isKeyDown(framework::kKeyShift));
     m_game->cursorTable().set("wheel", steps);
     m_game->cursorTable().set("wheelTriggered", true);
 }

@@ -1,6 +1,6 @@
 #include "GameConfiguration.h"
 
-#include "Truncate.h"
+#include "lang/Truncate.h"
 #include "framework/Configuration.h"
 #include "framework/OSInterface.h"
 #include "io/BundleInputStream.h"
@@ -20,7 +20,7 @@ namespace {
 /// The number under `key`, truncated toward zero; the field is left alone when there is none.
 void readInteger(const lua::LuaTable& table, const char* key, int& field) {
     if (table.isNumber(key))
-        field = truncateToInt(table.getNumber(key));
+        field = lang::truncateTo<int>(table.getNumber(key));
 }
 
 void readString(const lua::LuaTable& table, const char* key, std::string& field) {
@@ -101,7 +101,7 @@ void readConfigurationScript(io::InputStream& input, const std::string& baseDire
         configuration.fullScreen = false;
         readBoolean(table, "showCursor", configuration.showCursor);
         if (table.isNumber("orientation"))
-            configuration.orientation = orientationOf(truncateToInt(table.getNumber("orientation")));
+            configuration.orientation = orientationOf(lang::truncateTo<int>(table.getNumber("orientation")));
         PathsAndFlags& paths = values.paths;
         readString(table, "imagePath", paths.imagePath);
         readString(table, "fontPath", paths.fontPath);

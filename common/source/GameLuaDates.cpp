@@ -2,7 +2,7 @@
 #include "GameLua.h"
 
 #include "CalendarTime.h"
-#include "Truncate.h"
+#include "lang/Truncate.h"
 #include "lua/LuaException.h"
 #include "lua/LuaState.h"
 
@@ -14,7 +14,7 @@ CalendarTime calendarTimeAt(lua::LuaState& lua, int index) {
     const lua::LuaTable table = lua.toTable(index);
     auto field = [&](const char* key, bool required) {
         if (table.isNumber(key))
-            return truncateToInt(table.getNumber(key));
+            return lang::truncateTo<int>(table.getNumber(key));
         if (required)
             throw lua::LuaException(lang::Format("The time table at stack position {0} has no number \"{1}\"{2}",
                                                  index, key, lua.getCallStack()));

@@ -1,7 +1,7 @@
 // Drawing natives.
 #include "GameLua.h"
 
-#include "Truncate.h"
+#include "lang/Truncate.h"
 #include "renderer/Context.h"
 
 #include <algorithm>
@@ -24,6 +24,6 @@ void GameLua::drawRect(float red, float green, float blue, float alpha, float x1
     if (!keepState)
         m_context.state() = gr::RenderState();
     const std::uint32_t colour = unitByte(alpha) << 24 | unitByte(red) << 16 | unitByte(green) << 8 | unitByte(blue);
-    m_context.fillRect(colour, x1, y1, static_cast<float>(truncateToInt(x2 - x1)),
-                       static_cast<float>(truncateToInt(y2 - y1)));
+    m_context.fillRect(colour, x1, y1, static_cast<float>(lang::truncateTo<int>(x2 - x1)),
+                       static_cast<float>(lang::truncateTo<int>(y2 - y1)));
 }
