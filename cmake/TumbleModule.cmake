@@ -29,3 +29,17 @@ function(tumble_benchmark name)
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark benchmark::benchmark_main)
 endfunction()
+
+# tumble_copy_files(OUTPUTS_VAR DESTINATION FILES...): build rules that copy each file into
+# DESTINATION when it changes; the copies' paths are appended to OUTPUTS_VAR.
+function(tumble_copy_files outputs destination)
+    set(copies ${${outputs}})
+    foreach(file ${ARGN})
+        get_filename_component(name ${file} NAME)
+        set(output ${destination}/${name})
+        add_custom_command(OUTPUT ${output} COMMAND ${CMAKE_COMMAND} -E copy_if_different ${file} ${output}
+                           DEPENDS ${file} COMMENT "Copying ${name}")
+        list(APPEND copies ${output})
+    endforeach()
+    set(${outputs} ${copies} PARENT_SCOPE)
+endfunction()
