@@ -10,12 +10,6 @@ using namespace ziptest;
 
 namespace {
 
-const std::string kHello = [] {
-    std::string hello;
-    for (int i = 0; i < 40; ++i)
-        hello += "Hello, archive!\n";
-    return hello;
-}();
 
 // 7-Zip stores the empty file first and sorts the others by extension and name; folders
 // ("levels", "levels/world1") are not listed.

@@ -12,12 +12,6 @@ using namespace ziptest;
 
 namespace {
 
-const std::string kHello = [] {
-    std::string hello;
-    for (int i = 0; i < 40; ++i)
-        hello += "Hello, archive!\n";
-    return hello;
-}();
 const std::string kLevel = "return { filename = \"level01.lua\" }\n";
 const std::string kStored(300, '\xaa');
 

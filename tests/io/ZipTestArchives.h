@@ -19,6 +19,14 @@
 // Archive fixtures made by data/make-archives.sh, and the checks that the zip and 7z tests share.
 namespace ziptest {
 
+/// The text of the "hello.txt" entry of the fixture archives.
+inline const std::string kHello = [] {
+    std::string hello;
+    for (int i = 0; i < 40; ++i)
+        hello += "Hello, archive!\n";
+    return hello;
+}();
+
 using Bytes = std::vector<uint8_t>;
 
 inline Bytes fixture(const std::string& name) {
