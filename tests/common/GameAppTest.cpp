@@ -1,6 +1,7 @@
 // The game application on a fake graphics context, with a small game in a temporary data folder.
 #include "GameApp.h"
 #include "GameHarness.h"
+#include "framework/KeyCodes.h"
 
 #include "lua/LuaException.h"
 
@@ -13,11 +14,11 @@ using gametest::FakeOS;
 using gametest::TempFolder;
 
 constexpr int kKeyA = 1;
-constexpr int kKeyShift = 34;
-constexpr int kKeyControl = 35;
-constexpr int kKeyAdd = 71;
-constexpr int kKeySubtract = 72;
-constexpr int kKeyVolumeDown = 83;
+using framework::kKeyAdd;
+using framework::kKeyControl;
+using framework::kKeyShift;
+using framework::kKeySubtract;
+using framework::kKeyVolumeDown;
 
 constexpr const char* kGameLogic = R"(
     order = { 'logic' }

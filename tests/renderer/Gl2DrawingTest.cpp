@@ -25,15 +25,7 @@ protected:
 
     gr::Context& gc() { return m_window->context(); }
 
-    std::unique_ptr<Picture> shoot() {
-        gc().endScene();
-        gc().present();
-        const std::string file = temporaryFile("frame.png");
-        gc().saveScreen(file);
-        auto picture = std::make_unique<Picture>(file);
-        std::remove(file.c_str());
-        return picture;
-    }
+    std::unique_ptr<Picture> shoot() { return ::shoot(gc()); }
 
     // A texture of four 2 x 2 quadrants: red, green / half-transparent blue, transparent.
     lang::Ref<gr::Image> quadrants() {

@@ -27,15 +27,7 @@ protected:
         return gc().loadImage(png, "solid.png");
     }
 
-    std::unique_ptr<Picture> shoot() {
-        gc().endScene();
-        gc().present();
-        const std::string file = temporaryFile("frame.png");
-        gc().saveScreen(file);
-        auto picture = std::make_unique<Picture>(file);
-        std::remove(file.c_str());
-        return picture;
-    }
+    std::unique_ptr<Picture> shoot() { return ::shoot(gc()); }
 
     gr::FrameStats closeFrame() {
         gc().endScene();

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -98,4 +99,15 @@ inline testing::AssertionResult colourNear(std::uint32_t actual, std::uint32_t e
 inline std::string temporaryFile(const std::string& name) {
     static int counter = 0;
     return "/tmp/tumble-test-" + std::to_string(getpid()) + "-" + std::to_string(counter++) + "-" + name;
+}
+
+// Ends the scene, presents it and captures what was drawn.
+inline std::unique_ptr<Picture> shoot(gr::Context& context) {
+    context.endScene();
+    context.present();
+    const std::string file = temporaryFile("frame.png");
+    context.saveScreen(file);
+    auto picture = std::make_unique<Picture>(file);
+    std::remove(file.c_str());
+    return picture;
 }
