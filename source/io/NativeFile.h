@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -7,8 +8,12 @@
 /// The few file-system calls the streams need, kept in one place per platform.
 namespace io::native {
 
-/// The path as the operating system gets it: normalised by `io::PathName`, and without the
-/// slash of "/C:/..." (a drive letter written after a slash, as file URIs do).
+/// The longest path, in bytes with its terminator, that the operating system takes.
+extern const std::size_t kMaxPathBytes;
+
+/// The path as the operating system gets it: normalised by `io::PathName`. (Here "/C:/x" is an
+/// absolute path like any other; a platform with drive letters drops the slash that file URIs
+/// put before them.)
 std::string nativePath(std::string_view path);
 
 /// Opens the file at `path` (UTF-8, normalised with `nativePath`) with a C library `mode`.

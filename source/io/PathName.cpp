@@ -1,10 +1,10 @@
 #include "io/PathName.h"
 
 #include "io/IOException.h"
+#include "io/NativeFile.h"
 
 #include <algorithm>
-#include <cstring>
-#include <string>
+#include <vector>
 
 namespace io {
 
@@ -17,33 +17,39 @@ bool isSeparator(char c) { return c == '/' || c == '\\'; }
                                    std::to_string(needed), path));
 }
 
-/// Removes dot segments in one pass; the last character never starts a pair.
-void removeDotSegments(std::string& path) {
-    size_t i = 0;
-    while (i + 1 < path.size()) {
-        const bool more = i + 2 < path.size();
-        if (path[i] == '.' && path[i + 1] == '.' && more) {
-            // A path that climbs above its start cannot be shortened.
-            if (i == 0)
-                return;
-            // "dir/.." and the slash after it go, back to the slash before "dir".
-            const size_t first = path.rfind('/', i - 1);
-            const size_t second =
-                first != std::string::npos && first > 0 ? path.rfind('/', first - 1) : std::string::npos;
-            const size_t start = second == std::string::npos ? 0 : second + 1;
-            path.erase(start, i + 3 - start);
-            i = second == std::string::npos ? 0 : second;
-            continue;
-        }
-        if (path[i] == '.' && path[i + 1] == '/' && more) {
-            const size_t slash = i > 0 ? path.rfind('/', i - 1) : std::string::npos;
-            const size_t start = slash == std::string::npos ? 0 : slash + 1;
-            path.erase(start, i + 2 - start);
-            i = start;
-            continue;
-        }
-        ++i;
+/// Applies ".." to the segments kept so far: the last name goes, with the empty segments after
+/// it (the system reads "a//b" as "a/b"). Returns false when no name is left to remove in a
+/// relative path, so the ".." must stay.
+bool climb(std::vector<std::string_view>& kept, bool absolute) {
+    const auto named = std::find_if(kept.rbegin(), kept.rend(), [](std::string_view s) { return !s.empty(); });
+    const bool removable = named != kept.rend() && *named != "..";
+    kept.erase(removable ? std::prev(named.base()) : named.base(), kept.end());
+    // Above the root there is only the root.
+    return removable || absolute;
+}
+
+/// Removes "." and ".." where they are whole segments; a name with points in it is a name.
+std::string removeDotSegments(std::string_view path) {
+    const bool absolute = path.starts_with('/');
+    std::vector<std::string_view> kept;
+    bool dropped = false;
+    for (size_t start = absolute ? 1 : 0;;) {
+        const size_t end = std::min(path.find('/', start), path.size());
+        const std::string_view segment = path.substr(start, end - start);
+        dropped = segment == "." || (segment == ".." && climb(kept, absolute));
+        if (!dropped)
+            kept.push_back(segment);
+        if (end == path.size())
+            break;
+        start = end + 1;
     }
+    std::string normalised = absolute ? "/" : "";
+    for (size_t i = 0; i < kept.size(); ++i)
+        normalised.append(i > 0 ? "/" : "").append(kept[i]);
+    // "a/b/.." names the folder "a/"; "a/.." names the current folder.
+    if (dropped && !kept.empty())
+        normalised += '/';
+    return normalised.empty() && !path.empty() ? "." : normalised;
 }
 
 } // namespace
@@ -63,37 +69,22 @@ PathName::PathName(std::string_view base, std::string_view relative) {
 }
 
 void PathName::assign(std::string_view joined) {
-    if (joined.size() + 1 > kBufferSize)
-        overflow(joined.size() + 1, joined);
-    std::string path(joined);
-    std::replace(path.begin(), path.end(), '\\', '/');
-    removeDotSegments(path);
+    std::string slashed(joined);
+    std::replace(slashed.begin(), slashed.end(), '\\', '/');
+    m_path = removeDotSegments(slashed);
+    if (m_path.size() + 1 > native::kMaxPathBytes)
+        overflow(m_path.size() + 1, joined);
 
-    const size_t colon = path.find(':');
+    const size_t colon = m_path.find(':');
     const size_t directory = colon == std::string::npos ? 0 : colon + 1;
-    const size_t slash = path.rfind('/');
+    const size_t slash = m_path.rfind('/');
     const size_t name = slash == std::string::npos || slash < directory ? directory : slash + 1;
-    const size_t point = path.rfind('.');
-    const size_t extension = point == std::string::npos || point < name ? path.size() : point;
-
-    // The whole path, then each part, every one with its terminator.
-    const size_t needed = 2 * path.size() + 5;
-    if (needed > kBufferSize)
-        overflow(needed, joined);
-
-    char* out = m_buffer;
-    auto put = [&](size_t from, size_t to) {
-        const int offset = static_cast<int>(out - m_buffer);
-        std::memcpy(out, path.data() + from, to - from);
-        out += to - from;
-        *out++ = '\0';
-        return offset;
-    };
-    put(0, path.size());
-    m_drive = put(0, directory);
-    m_directory = put(directory, name);
-    m_baseName = put(name, extension);
-    m_extension = put(extension, path.size());
+    const size_t point = m_path.rfind('.');
+    const size_t extension = point == std::string::npos || point < name ? m_path.size() : point;
+    m_drive = m_path.substr(0, directory);
+    m_directory = m_path.substr(directory, name - directory);
+    m_baseName = m_path.substr(name, extension - name);
+    m_extension = m_path.substr(extension);
 }
 
 } // namespace io

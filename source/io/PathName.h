@@ -1,22 +1,22 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace io {
 
-/// A normalised path and its parts, in one fixed buffer of 500 bytes.
+/// A normalised path and its parts.
 ///
-/// Backslashes become slashes and dot segments are removed ("a/b/../c" is "a/c",
-/// "a/./b" is "a/b"); a path that starts with ".." is left as it is from there on.
+/// Backslashes become slashes, and "." and ".." are removed where they are whole segments
+/// ("a/b/../c" is "a/c", "a/./b" is "a/b"); points inside names ("v1..2.lua", ".hidden") are
+/// part of the name. A ".." that would climb above the start of a relative path stays
+/// ("x/../../y" is "../y"); above the root of an absolute path there is only the root.
 /// The parts are the drive (up to and including the first colon), the directory (up to
 /// and including the last slash after the drive), the base name and the extension (from
-/// the last point on, point included). The path and its four parts, each with a
-/// terminator, must fit the buffer, so a path may have at most 247 bytes; a longer one
-/// raises `io::IOException`.
+/// the last point on, point included). A normalised path longer than the operating system
+/// takes raises `io::IOException`.
 class PathName {
 public:
-    static constexpr int kBufferSize = 500;
-
     /// Normalises `path`.
     explicit PathName(std::string_view path);
     /// Joins `relative` to `base` with one slash (one leading slash or backslash of
@@ -24,24 +24,24 @@ public:
     PathName(std::string_view base, std::string_view relative);
 
     /// The whole normalised path.
-    const char* toString() const { return m_buffer; }
+    const char* toString() const { return m_path.c_str(); }
     /// "C:" in "C:/a/b.png"; empty when the path has no colon.
-    const char* getDrive() const { return m_buffer + m_drive; }
+    const char* getDrive() const { return m_drive.c_str(); }
     /// "/a/" in "C:/a/b.png"; empty when no slash follows the drive.
-    const char* getDirectory() const { return m_buffer + m_directory; }
+    const char* getDirectory() const { return m_directory.c_str(); }
     /// "b" in "C:/a/b.png".
-    const char* getBaseName() const { return m_buffer + m_baseName; }
+    const char* getBaseName() const { return m_baseName.c_str(); }
     /// ".png" in "C:/a/b.png"; empty when the name has no point.
-    const char* getExtension() const { return m_buffer + m_extension; }
+    const char* getExtension() const { return m_extension.c_str(); }
 
 private:
     void assign(std::string_view joined);
 
-    char m_buffer[kBufferSize];
-    int m_drive = 0;
-    int m_directory = 0;
-    int m_baseName = 0;
-    int m_extension = 0;
+    std::string m_path;
+    std::string m_drive;
+    std::string m_directory;
+    std::string m_baseName;
+    std::string m_extension;
 };
 
 } // namespace io

@@ -1,11 +1,19 @@
 #include "io/NativeFile.h"
 
+#include "io/PathName.h"
+
 #include <fcntl.h>
 #include <unistd.h>
+
+#include <climits>
 
 namespace io::native {
 
 // Paths are UTF-8 byte strings here, which the POSIX calls take as they are.
+
+const std::size_t kMaxPathBytes = PATH_MAX;
+
+std::string nativePath(std::string_view path) { return PathName(path).toString(); }
 
 std::FILE* openFile(std::string_view path, const char* mode) { return std::fopen(nativePath(path).c_str(), mode); }
 
