@@ -14,7 +14,9 @@
 #include "io/BundleInputStream.h"
 #include "io/ByteArrayInputStream.h"
 #include "io/ByteArrayOutputStream.h"
+#include "io/ConfinedName.h"
 #include "io/FileOutputStream.h"
+#include "io/IOException.h"
 #include "io/PathName.h"
 #include "io/ReadAll.h"
 #include "io/ZipFileInputStream.h"
@@ -46,9 +48,15 @@ struct ScriptChunk {
 /// the archive's exceptions.
 ScriptChunk openScript(const std::string& path) {
     io::BundleInputStream file(path);
-    lang::Ref<io::ZipFileInputStream> archive =
-        util::openEncipheredArchive(io::readAll(file), util::dataKey(), path);
+    lang::Ref<io::ZipFileInputStream> archive = util::openEncipheredArchive(io::readAll(file), util::dataKey(), path);
     return {archive->getEntry(0), archive->getEntryName(0)};
+}
+
+/// `name` in the data folder. Raises `io::IOException` for a name that would climb out of it.
+std::string dataFile(const framework::App& app, const std::string& name) {
+    if (!io::isConfined(name))
+        throw io::IOException(lang::Format("The file name \"{0}\" leads out of the data folder", name));
+    return app.resolvePath(name).toString();
 }
 
 void logLoadFailure(const char* function, const std::string& path, const lang::Throwable& error) {
@@ -79,7 +87,7 @@ void GameLua::loadGameLogic(const io::PathName& path) {
 // loadLuaFile(path, name)
 void GameLua::loadLuaFile(const std::string& path, const std::string& name) {
     try {
-        ScriptChunk chunk = openScript(m_app.resolvePath(path).toString());
+        ScriptChunk chunk = openScript(dataFile(m_app, path));
         if (name.empty()) {
             load(*chunk.input);
             return;
@@ -100,7 +108,7 @@ int GameLua::loadLuaFileToObject(lua::LuaState& lua) {
     const lua::LuaType reportType = lua.getType(4);
     const bool report = reportType == lua::LuaType::None || reportType == lua::LuaType::Nil || lua.toBoolean(4);
     try {
-        ScriptChunk chunk = openScript(m_app.resolvePath(path).toString());
+        ScriptChunk chunk = openScript(dataFile(m_app, path));
         if (name.empty()) {
             target.load(*chunk.input);
             return 0;
@@ -119,6 +127,10 @@ int GameLua::loadLuaFileToObject(lua::LuaState& lua) {
 // saveLuaFile(file, name, enciphered): the global table `name`, enciphered into the
 // application-data folder or as plain text into the data folder
 void GameLua::saveLuaFile(const std::string& file, const std::string& name, bool enciphered) {
+    if (!io::isConfined(file)) {
+        LOG_ERROR("Game", "Not saving %s: the file name %s leads out of its folder", name.c_str(), file.c_str());
+        return;
+    }
     if (!isTable(name))
         return;
     const lua::LuaTable table = getTable(name);
@@ -176,15 +188,17 @@ void GameLua::saveTablesAtExit() {
 // checkForLuaFile(path) -> whether the file opens
 bool GameLua::checkForLuaFile(const std::string& path) {
     try {
-        io::BundleInputStream file(m_app.resolvePath(path).toString());
+        io::BundleInputStream file(dataFile(m_app, path));
         return true;
     } catch (const lang::Throwable&) {
         return false;
     }
 }
 
-// createDirectory(path): a failure is not reported
+// createDirectory(path): a failure, or a path out of the data folder, is not reported
 void GameLua::createDirectory(const std::string& path) {
+    if (!io::isConfined(path))
+        return;
     std::error_code ignored;
     std::filesystem::create_directory(m_app.resolvePath(path).toString(), ignored);
 }
@@ -195,9 +209,12 @@ bool GameLua::checkDirectory(const std::string& path) {
     return stat(path.c_str(), &attributes) == 0;
 }
 
-// getDirectoryFileList(search) -> the names matching a pattern such as "levels/*.lua"
+// getDirectoryFileList(search) -> the names matching a pattern such as "levels/*.lua"; none
+// for a pattern out of the data folder
 lua::LuaTable GameLua::getDirectoryFileList(const std::string& search) {
     lua::LuaTable names(state());
+    if (!io::isConfined(search))
+        return names;
     int index = 0;
     for (const std::string& name : listMatchingEntries(m_app.resolvePath(search).toString()))
         names.set(++index, name);

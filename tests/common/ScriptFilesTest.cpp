@@ -119,6 +119,54 @@ TEST(SavedTablesTest, BadFilesGiveEmptyTablesWithoutNuked) {
     }
 }
 
+// Names a script chooses stay in the data folder (and, for enciphered saves, in the
+// application-data folder). Both folders sit in the test's folder, where a name that climbed
+// out of either would land as "x.lua".
+TEST(ScriptFileNamesTest, NamesThatLeadOutOfTheirFolderAreRefused) {
+    struct Case {
+        const char* name;
+        const char* inside; // where the name lands in its folder; null: refused
+    };
+    const Case cases[] = {
+        {"v1..2.lua", "v1..2.lua"},
+        {"/abs.lua", "abs.lua"},
+        {"../x.lua", nullptr},
+        {"a/../../x.lua", nullptr},
+    };
+    for (const Case& c : cases) {
+        GameHarness harness;
+        harness.app.setBasePath("data");
+        const std::filesystem::path landing = c.inside ? std::filesystem::path("data") / c.inside : "x.lua";
+        gametest::writeScript(landing, "alpha = 1");
+        harness.start();
+        gametest::LogCapture log;
+        const std::string name = std::string("'") + c.name + "'";
+        harness.run("loadLuaFile(" + name + ", 'loaded')  target = {}  loadLuaFileToObject(" + name +
+                    ", target, 'object')  found = checkForLuaFile(" + name + ")  listed = getDirectoryFileList(" +
+                    name + ")");
+        const bool confined = c.inside != nullptr;
+        EXPECT_EQ(harness.game->isTable("loaded"), confined) << c.name;
+        EXPECT_EQ(harness.game->getTable("target").isTable("object"), confined) << c.name;
+        EXPECT_EQ(harness.game->getBoolean("found"), confined) << c.name;
+        EXPECT_EQ(harness.game->getTable("listed").count(), confined ? 1 : 0) << c.name;
+        for (const char* function : {"GameLua::loadLuaFile", "GameLua::loadLuaFileToObject"})
+            EXPECT_EQ(log.has(lang::log::Error, function, std::string("Unable to load lua file ") + c.name), !confined)
+                << c.name << " " << function;
+
+        std::filesystem::remove(landing);
+        harness.run("createDirectory(" + name + ")");
+        EXPECT_EQ(std::filesystem::is_directory(landing), confined) << c.name;
+        std::filesystem::remove(landing);
+
+        harness.run("saved = { kept = true }  saveLuaFile(" + name + ", 'saved', false)  saveLuaFile(" + name +
+                    ", 'saved', true)");
+        EXPECT_EQ(std::filesystem::exists(landing), confined) << c.name;
+        const std::filesystem::path appLanding = c.inside ? appData(c.inside) : landing;
+        EXPECT_EQ(std::filesystem::exists(appLanding), confined) << c.name;
+        EXPECT_EQ(log.has(lang::log::Error, "saveLuaFile", c.name), !confined) << c.name;
+    }
+}
+
 class ScriptFilesTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -205,7 +253,8 @@ TEST_F(ScriptFilesTest, FileSystemNatives) {
 }
 
 TEST_F(ScriptFilesTest, GameLogicRunsInTheGlobalsThenUpdateValues) {
-    gametest::writeScript("common/gamelogic.lua", "order = 'ran'  function updateValues() order = order .. ',values' end");
+    gametest::writeScript("common/gamelogic.lua",
+                          "order = 'ran'  function updateValues() order = order .. ',values' end");
     game().loadGameLogic(io::PathName("common/gamelogic.lua"));
     EXPECT_EQ(game().getString("order"), "ran,values");
 
