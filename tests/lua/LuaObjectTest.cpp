@@ -148,8 +148,18 @@ TEST(LuaObject, ErrorsCrossNestedCallsUnchanged) {
     EXPECT_EQ(luatest::messageOf([&] { counter.call("outer"); }),
               "deep\nCall stack:\nnested.lua(1)\n=[C](-1)\nnested.lua(2)\n=[C](-1)\nnested.lua(3)\n(end)\n");
     EXPECT_THROW(counter.call("viaNative"), io::IOException);
+    // A missing function is named; called from a script through a native, with that call stack.
     EXPECT_EQ(luatest::messageOf([&] { counter.call("missing"); }),
-              "attempt to call a nil value (call stack not available)");
+              "Error calling \"missing\": attempt to call a nil value");
+    EXPECT_EQ(luatest::messageOf([&] { run(state, "counter.callBack('absent')", "absent.lua"); }),
+              "Error calling \"absent\": attempt to call a nil value\nCall stack:\nabsent.lua(1)\n(end)\n");
+    // A value that is not a function keeps Lua's text; a callable table is called, and its own
+    // failure is not blamed on the name.
+    run(state, "counter.number = 5  counter.callable = setmetatable({}, {__call = function() error('inside') end})",
+        "callable.lua");
+    EXPECT_EQ(luatest::messageOf([&] { counter.call("number"); }),
+              "Error calling \"number\": attempt to call a number value");
+    EXPECT_EQ(luatest::messageOf([&] { counter.call("callable"); }), "inside\nCall stack:\ncallable.lua(1)\n(end)\n");
     EXPECT_EQ(state.getTop(), 0);
 }
 
