@@ -1,4 +1,5 @@
 #include "LuaTestSupport.h"
+#include "ProofSize.h"
 
 #include "io/IOException.h"
 #include "lua/LuaException.h"
@@ -202,9 +203,10 @@ TEST(LuaObject, TheInterpreterSurvivesAHundredThousandErrors) {
         "function counter.deepError() deep(50) end",
         "errors.lua");
     state.pushString("bottom of the stack");
+    const int rounds = prooftest::proofRounds(100000);
     int scriptErrors = 0;
     int nativeErrors = 0;
-    for (int i = 0; i < 100000; ++i) {
+    for (int i = 0; i < rounds; ++i) {
         try {
             counter.call(i % 3 == 0 ? "deepError" : "scriptError");
         } catch (const LuaException&) {
@@ -218,8 +220,8 @@ TEST(LuaObject, TheInterpreterSurvivesAHundredThousandErrors) {
         if (i % 10 == 0)
             counter.call("caughtInScript");
     }
-    EXPECT_EQ(scriptErrors, 100000);
-    EXPECT_EQ(nativeErrors, 100000);
+    EXPECT_EQ(scriptErrors, rounds);
+    EXPECT_EQ(nativeErrors, rounds);
     EXPECT_EQ(state.getTop(), 1);
     EXPECT_STREQ(state.toString(1), "bottom of the stack");
     run(state, "local function sumTo(n) if n == 0 then return 0 end return n + sumTo(n - 1) end\n"
