@@ -1,6 +1,5 @@
 #include "CalendarTime.h"
 
-#include <algorithm>
 #include <cmath>
 #include <ctime>
 
@@ -20,8 +19,7 @@ CalendarTime CalendarTime::now() {
 
 std::int64_t CalendarTime::toEpochSeconds() const {
     std::tm local{};
-    // Keeps tm_year's subtraction from overflowing for absurd years.
-    local.tm_year = std::clamp(year, -1000000, 1000000) - 1900;
+    local.tm_year = year - 1900;
     local.tm_mon = month - 1;
     local.tm_mday = day;
     local.tm_hour = hour;

@@ -14,9 +14,14 @@ struct CalendarTime {
 
     /// The current local time.
     static CalendarTime now();
+    /// The largest magnitude of a field that `toEpochSeconds` takes. Within it every carried-over
+    /// time fits the system's calendar arithmetic; callers refuse larger values.
+    static constexpr int kFieldLimit = 1000000000;
+
     /// Seconds since 1 January 1970 of this local time. Whether daylight saving applies is
     /// decided by the system for that date, so differences count the seconds that really
-    /// passed. Out-of-range fields carry over (month 13 is January of the next year).
+    /// passed. Out-of-range fields carry over (month 13 is January of the next year). Every
+    /// field must lie within -kFieldLimit..kFieldLimit.
     std::int64_t toEpochSeconds() const;
 };
 

@@ -30,8 +30,9 @@ public:
     void pinch(const std::vector<framework::TouchPoint>& touches);
     /// Advances a running animation by `dt` seconds.
     void advance(float dt);
-    /// A wheel turn of `steps` notches: starts or extends the animation. With `fine` (the
-    /// shift key held) the steps are twenty times smaller.
+    /// A wheel turn of `steps` notches: starts or extends the animation. A notch is 0.1 while
+    /// the zoom before the turn is below 1.0, else 0.2, in either direction (so 1.0 turns down
+    /// to 0.8 but 0.9 turns up to 1.0); with `fine` (the shift key held) twenty times smaller.
     void wheel(int steps, bool fine);
 
 private:

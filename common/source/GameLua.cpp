@@ -101,16 +101,7 @@ void GameLua::inheritGlobals() {
     lua_setmetatable(L, -2);
 }
 
-void GameLua::callScript(const char* name, std::initializer_list<float> arguments) {
-    lua::LuaState& owner = state();
-    StackTop top(owner);
-    owner.pushTable(*this);
-    owner.pushString(name);
-    owner.rawGet(-2);
-    for (const float argument : arguments)
-        owner.pushNumber(argument);
-    owner.call(static_cast<int>(arguments.size()), 0);
-}
+void GameLua::callScript(const char* name, std::initializer_list<float> arguments) { call(name, arguments); }
 
 std::optional<std::string> GameLua::takeScreenCapture() { return std::exchange(m_screenCapture, std::nullopt); }
 

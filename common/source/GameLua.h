@@ -71,8 +71,8 @@ public:
     /// The window became active or inactive: calls "gameResumed" or "gamePaused" once the game
     /// logic is loaded.
     void setActive(bool active);
-    /// Calls the script function `name` of the game's table with number arguments, unprotected:
-    /// a missing function or a script error raises `lua::LuaException`.
+    /// Calls the script function `name` of the game's table with number arguments: a script
+    /// error raises `lua::LuaException`, and so does a missing function, naming it.
     void callScript(const char* name, std::initializer_list<float> arguments = {});
 
     // What the application reads and writes.

@@ -2,22 +2,31 @@
 #include "GameLua.h"
 
 #include "CalendarTime.h"
-#include "lang/Truncate.h"
 #include "lua/LuaException.h"
 #include "lua/LuaState.h"
+
+#include <cmath>
 
 namespace {
 
 /// The time table at stack position `index`: "year", "month" and "day" must be numbers;
-/// "hour", "minutes" and "seconds" count only when they are numbers (else 0).
+/// "hour", "minutes" and "seconds" count only when they are numbers (else 0). A number beyond
+/// the calendar's field limit (or NaN) is a script error naming the field: any saturated
+/// value would give a difference that is silently wrong.
 CalendarTime calendarTimeAt(lua::LuaState& lua, int index) {
     const lua::LuaTable table = lua.toTable(index);
     auto field = [&](const char* key, bool required) {
-        if (table.isNumber(key))
-            return lang::truncateTo<int>(table.getNumber(key));
+        if (table.isNumber(key)) {
+            const float value = table.getNumber(key);
+            if (!(std::fabs(value) <= static_cast<float>(CalendarTime::kFieldLimit)))
+                throw lua::LuaException(lang::Format("The time table at stack position {0} has \"{1}\" = {2}, "
+                                                     "outside -{3}..{3}{4}",
+                                                     index, key, value, CalendarTime::kFieldLimit, lua.getCallStack()));
+            return static_cast<int>(value);
+        }
         if (required)
-            throw lua::LuaException(lang::Format("The time table at stack position {0} has no number \"{1}\"{2}",
-                                                 index, key, lua.getCallStack()));
+            throw lua::LuaException(lang::Format("The time table at stack position {0} has no number \"{1}\"{2}", index,
+                                                 key, lua.getCallStack()));
         return 0;
     };
     CalendarTime time;

@@ -24,14 +24,14 @@ void GameLua::registerTrajectoryNatives() {
 // startNewTrajectory(): the previous shot's path stays, the one before goes
 void GameLua::startNewTrajectory() { m_trajectories.startNew(); }
 
-// addToTrajectory(slot, x, y): slot 1 to 3 of the current set
+// addToTrajectory(slot, x, y): slot 1 to 3 of the current set; slots outside the six buffers are ignored
 void GameLua::addToTrajectory(int slot, float x, float y) {
-    m_trajectories.addPoint(m_trajectories.current() + slot - 1, {x, y});
+    m_trajectories.addPoint(m_trajectories.bufferOfSlot(slot), {x, y});
 }
 
 // addPuffToTrajectory(slot, x, y)
 void GameLua::addPuffToTrajectory(int slot, float x, float y) {
-    m_trajectories.addPuff(m_trajectories.current() + slot - 1, {x, y});
+    m_trajectories.addPuff(m_trajectories.bufferOfSlot(slot), {x, y});
 }
 
 // getTrajectory(name) -> {[0] = {x, y, t}, ... [299]}: the predicted flight; empty for an
@@ -43,9 +43,8 @@ int GameLua::getTrajectory(lua::LuaState& lua) {
     if (found != m_objects.end()) {
         const GameObject& object = *found->second;
         const Vector2 gravity = m_world ? m_world->gravity() : Vector2{};
-        const std::vector<FlightPoint> points = predictFlight({object.render.x, object.render.y},
-                                                             object.body->linearVelocity(), gravity.y,
-                                                             m_maxTranslation);
+        const std::vector<FlightPoint> points = predictFlight(
+            {object.render.x, object.render.y}, object.body->linearVelocity(), gravity.y, m_maxTranslation);
         for (int i = 0; i < static_cast<int>(points.size()); ++i) {
             lua::LuaTable point(lua);
             point.set("x", points[static_cast<size_t>(i)].x);
@@ -75,7 +74,8 @@ void GameLua::recordTrajectories(PositionSource source) {
     }
     for (size_t i = 0; i < birds.size(); ++i) {
         lua::LuaTable& bird = birds[i];
-        if (!bird.isNil("recordTrajectory") && !(bird.isBoolean("recordTrajectory") && bird.getBoolean("recordTrajectory")))
+        if (!bird.isNil("recordTrajectory") &&
+            !(bird.isBoolean("recordTrajectory") && bird.getBoolean("recordTrajectory")))
             continue;
         const auto found = m_objects.find(bird.getString("name"));
         if (found == m_objects.end())

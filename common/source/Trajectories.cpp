@@ -1,6 +1,7 @@
 #include "Trajectories.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -8,6 +9,12 @@ constexpr int kPredictedSteps = 300;
 constexpr float kStep = 1.0f / 30.0f;
 
 } // namespace
+
+int Trajectories::bufferOfSlot(int slot) const {
+    // Scripts pass any number; a slot near the int limits must not overflow the sum.
+    const std::int64_t index = std::int64_t{m_current} + slot - 1;
+    return index >= 0 && index < kBufferCount ? static_cast<int>(index) : -1;
+}
 
 void Trajectories::startNew() {
     m_current += kSetSize;

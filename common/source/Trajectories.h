@@ -18,6 +18,9 @@ public:
 
     /// The first buffer of the current set: 0 or 3.
     int current() const { return m_current; }
+    /// The buffer of 1-based `slot` counted from the current set's first buffer (so slots 4 to 6
+    /// of set 0 reach set 3's buffers), or -1 when that lies outside the six. Any int is safe.
+    int bufferOfSlot(int slot) const;
     /// Switches to the other set and empties its points and puffs.
     void startNew();
     /// Appends a point to buffer `index` (0 to 5); other indexes are ignored.

@@ -36,15 +36,17 @@ void LuaObject::registerNative(const char* name, NativeFunction trampoline, cons
     lua_rawset(L, -3);
 }
 
-void LuaObject::call(const char* name) {
+void LuaObject::call(const char* name, std::initializer_list<float> arguments) {
     LuaState& owner = state();
     lua_State* L = interpreter();
-    StackGuard guard(owner, L, 2);
+    StackGuard guard(owner, L, 2 + static_cast<int>(arguments.size()));
     push();
     lua_pushstring(L, name);
     lua_rawget(L, -2);
     lua_remove(L, -2);
-    owner.call(0, 0);
+    for (const float argument : arguments)
+        lua_pushnumber(L, argument);
+    owner.call(static_cast<int>(arguments.size()), 0, name);
 }
 
 } // namespace lua

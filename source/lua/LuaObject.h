@@ -4,6 +4,7 @@
 #include "lua/LuaTable.h"
 
 #include <cstddef>
+#include <initializer_list>
 #include <type_traits>
 
 namespace lua {
@@ -32,9 +33,9 @@ public:
         registerNative(name, &Binder<Member>::call, &binding, sizeof binding);
     }
 
-    /// Calls the function stored under `name` (read raw) with no arguments and no results,
-    /// protected; a missing function raises Lua's "attempt to call a nil value".
-    void call(const char* name);
+    /// Calls the function stored under `name` (read raw) with number `arguments` and no results,
+    /// protected. A missing function raises "Error calling \"name\": attempt to call a nil value".
+    void call(const char* name, std::initializer_list<float> arguments = {});
 
 private:
     /// Stores a closure of `trampoline` whose upvalue is a copy of the `size` bytes of `binding`.

@@ -106,6 +106,10 @@ public:
     /// Calls the function below the `arguments` values on top, protected; leaves `results`
     /// values. Function and arguments are consumed whether or not the call succeeds.
     void call(int arguments, int results);
+    /// The same for a function fetched by `name` (a script callback). When the value there
+    /// cannot be called, the message names it: "Error calling \"update\": attempt to call a
+    /// nil value", followed by the call stack only when a script is running.
+    void call(int arguments, int results, const char* name);
 
     /// The interpreter's globals table.
     const LuaTable& getGlobals() const { return m_globals; }
@@ -141,8 +145,9 @@ private:
     int absoluteIndex(int index) const;
     /// Runs `helper` protected on `operands` values below the top, leaving `results`.
     void callHelper(NativeFunction helper, int operands, int results);
-    /// Throws what a failed protected call with its handler at `handlerIndex` produced.
-    [[noreturn]] void throwCallError(int status, int handlerIndex);
+    /// Throws what a failed protected call with its handler at `handlerIndex` produced; `callee`
+    /// names the value that was called when it could not be called (else null).
+    [[noreturn]] void throwCallError(int status, int handlerIndex, const char* callee);
 
     /// Native exceptions crossing the interpreter: the trampoline keeps the exception, leaves
     /// its catch block and raises its message as a Lua error; the message handler of the

@@ -35,6 +35,16 @@ std::string callStackText(lua_State* interpreter, int firstLevel) {
     return text + "(end)\n";
 }
 
+/// Whether the value at `index` can be called: a function, or a value whose metatable has "__call".
+bool isCallable(lua_State* interpreter, int index) {
+    if (lua_isfunction(interpreter, index))
+        return true;
+    const bool hasCall = luaL_getmetafield(interpreter, index, "__call") != 0;
+    if (hasCall)
+        lua_pop(interpreter, 1);
+    return hasCall;
+}
+
 /// The error value as message text: strings and numbers; nothing for other values.
 const char* errorText(lua_State* interpreter) {
     return lua_isstring(interpreter, -1) ? lua_tostring(interpreter, -1) : "";
@@ -44,19 +54,22 @@ const char* errorText(lua_State* interpreter) {
 
 std::string LuaState::getCallStack() const { return callStackText(interpreter(), 1); }
 
-void LuaState::call(int arguments, int results) {
+void LuaState::call(int arguments, int results) { call(arguments, results, nullptr); }
+
+void LuaState::call(int arguments, int results, const char* name) {
     lua_State* L = interpreter();
-    checkStack(1);
+    checkStack(2);
     const int handler = lua_gettop(L) - arguments;
+    const char* const callee = name && !isCallable(L, handler) ? name : nullptr;
     lua_rawgeti(L, LUA_REGISTRYINDEX, m_messageHandler);
     lua_insert(L, handler);
     const int status = lua_pcall(L, arguments, results, handler);
     if (status != 0)
-        throwCallError(status, handler);
+        throwCallError(status, handler, callee);
     lua_remove(L, handler);
 }
 
-void LuaState::throwCallError(int status, int handlerIndex) {
+void LuaState::throwCallError(int status, int handlerIndex, const char* callee) {
     lua_State* L = interpreter();
     if (m_claimed) {
         std::exception_ptr kept = std::exchange(m_claimed, nullptr);
@@ -65,7 +78,12 @@ void LuaState::throwCallError(int status, int handlerIndex) {
     }
     // Only runtime errors pass through the message handler; memory errors and errors in the
     // handler itself come without a call stack.
-    const lang::Format format("{0}{1}", errorText(L), status == LUA_ERRRUN ? m_errorCallStack : kNoCallStack);
+    const std::string callStack = status == LUA_ERRRUN ? m_errorCallStack : kNoCallStack;
+    // A callback that does not exist fails outside any script: its name says where, and the
+    // call stack only matters when a script made the engine call it.
+    const lang::Format format = callee ? lang::Format("Error calling \"{0}\": {1}{2}", callee, errorText(L),
+                                                      callStack == kNoCallStack ? std::string() : callStack)
+                                       : lang::Format("{0}{1}", errorText(L), callStack);
     lua_settop(L, handlerIndex - 1);
     throw LuaException(format);
 }

@@ -33,8 +33,9 @@ TEST(CameraZoomTest, StepSizeDependsOnZoomAndShift) {
         bool fine;
         float target;
     };
-    const Case cases[] = {{0.8f, 2, false, 1.0f}, {0.8f, -1, false, 0.7f}, {1.0f, 3, false, 1.6f},
-                          {1.0f, 1, true, 1.01f}, {0.8f, 1, true, 0.805f}};
+    // The zoom before the notch decides: 0.1 below 1.0, 0.2 from 1.0 on, whichever way it turns.
+    const Case cases[] = {{0.8f, 2, false, 1.0f},  {0.8f, -1, false, 0.7f}, {1.0f, 3, false, 1.6f},
+                          {1.0f, -1, false, 0.8f}, {1.0f, 1, true, 1.01f},  {0.8f, 1, true, 0.805f}};
     for (const Case& c : cases) {
         CameraZoom zoom;
         // Reach the start zoom through the wheel, then let the animation end.

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <numbers>
 
 namespace {
@@ -84,17 +85,34 @@ TEST_F(FrameUpdateTest, PublishesScreenStateAndCallsUpdateWithDtTwice) {
     EXPECT_FALSE(game().isSafeToQuit());
 }
 
-TEST_F(FrameUpdateTest, AMissingUpdateFailsWithTheLuaMessage) {
-    harness.run("update = nil");
-    try {
-        game().update(0.016f);
-        FAIL() << "no exception";
-    } catch (const lua::LuaException& error) {
-        EXPECT_NE(std::string(error.what()).find("attempt to call a nil value"), std::string::npos) << error.what();
+TEST_F(FrameUpdateTest, AMissingCallbackFailsNamingIt) {
+    gametest::writeScript("logic.lua", "function updateValues() end");
+    game().loadGameLogic(io::PathName("logic.lua"));
+    const struct {
+        const char* callback;
+        std::function<void(GameLua&)> trigger;
+    } cases[] = {
+        {"update", [](GameLua& game) { game.update(0.0f); }},
+        {"applyForcesAtPhysicsStep", [](GameLua& game) { game.update(0.05f); }},
+        {"removeBlocks", [](GameLua& game) { game.update(0.05f); }},
+        {"clearLuaForceFunctions", [](GameLua& game) { game.update(0.0f); }},
+        {"gamePaused", [](GameLua& game) { game.setActive(false); }},
+        {"gameResumed", [](GameLua& game) { game.setActive(true); }},
+    };
+    for (const auto& missing : cases) {
+        harness.run(kCallbacks);
+        game().setNil(missing.callback);
+        try {
+            missing.trigger(game());
+            ADD_FAILURE() << missing.callback << ": no exception";
+        } catch (const lua::LuaException& error) {
+            EXPECT_EQ(std::string(error.what()),
+                      std::string("Error calling \"") + missing.callback + "\": attempt to call a nil value");
+        }
     }
     // The interpreter goes on working afterwards.
     harness.run("function update() updates = 100 end");
-    game().update(0.016f);
+    game().update(0.0f);
     EXPECT_EQ(game().getNumber("updates"), 100.0f);
 }
 

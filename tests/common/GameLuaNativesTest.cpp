@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 using gametest::GameHarness;
@@ -101,8 +103,7 @@ TEST_F(GameLuaNativesTest, ViewAndSwitchesAreStored) {
 
 TEST_F(GameLuaNativesTest, WrongArgumentTypesRaiseTheTypedReadMessage) {
     const std::string message = harness.failureOf("setBGColor(1, 'two', 3)");
-    EXPECT_NE(message.find("Excepted type NUMBER at stack position 2 but found STRING"), std::string::npos)
-        << message;
+    EXPECT_NE(message.find("Excepted type NUMBER at stack position 2 but found STRING"), std::string::npos) << message;
     EXPECT_NE(harness.failureOf("setUpdating(1)").find("Excepted type BOOLEAN"), std::string::npos);
     EXPECT_NE(harness.failureOf("print(5)").find("Excepted type STRING"), std::string::npos);
 }
@@ -198,6 +199,28 @@ TEST_F(GameLuaNativesTest, TimeDifferences) {
     const std::string message = harness.failureOf("getTimeDifference({ year = 2024, day = 1 }, b)");
     EXPECT_NE(message.find("\"month\""), std::string::npos) << message;
     EXPECT_NE(harness.failureOf("getTimeDifference(1, b)").find("Excepted type TABLE"), std::string::npos);
+
+    // Fields beyond a billion would overflow the calendar arithmetic: refused, naming the field.
+    const struct {
+        const char* fields;
+        const char* refused;
+    } ranges[] = {
+        {"year = 2024, month = -1e10, day = 1", "month"},
+        {"year = 2024, month = 1, day = 1e10", "day"},
+        {"year = 2e9, month = 1, day = 1", "year"},
+        {"year = 2024, month = 1, day = 1, hour = 0/0", "hour"},
+        {"year = 2024, month = 1, day = 1, seconds = -1/0", "seconds"},
+        {"year = -1e9, month = 1e9, day = -1e9, hour = 1e9, minutes = -1e9, seconds = 1e9", nullptr},
+    };
+    for (const auto& range : ranges) {
+        const std::string call = std::string("getTimeDifference(b, { ") + range.fields + " })";
+        if (range.refused)
+            EXPECT_NE(harness.failureOf(call).find(std::string("position 2 has \"") + range.refused + "\" = "),
+                      std::string::npos)
+                << call;
+        else
+            harness.run(call);
+    }
 }
 
 TEST_F(GameLuaNativesTest, CurrentTimeHasTheCalendarFields) {
@@ -207,14 +230,21 @@ TEST_F(GameLuaNativesTest, CurrentTimeHasTheCalendarFields) {
 }
 
 TEST_F(GameLuaNativesTest, TrajectoryNativesFillTheCurrentSet) {
+    // Slots beyond the six buffers are ignored, also at the ends of the int range from either set.
     harness.run("addToTrajectory(1, 10, 20)  addToTrajectory(3.9, 1, 2)  addPuffToTrajectory(2, 5, 6)  "
-                "startNewTrajectory()  addToTrajectory(1, 7, 8)  addToTrajectory(9, 0, 0)");
+                "addToTrajectory(-1e10, 0, 0)  addPuffToTrajectory(0/0, 0, 0)  "
+                "startNewTrajectory()  addToTrajectory(1, 7, 8)  addToTrajectory(9, 0, 0)  "
+                "addPuffToTrajectory(1e10, 0, 0)  addToTrajectory(-3, 0, 0)");
     const Trajectories& t = game().trajectories();
-    ASSERT_EQ(t.points(0).size(), 1u);
+    std::vector<size_t> points;
+    std::vector<size_t> puffs;
+    for (int i = 0; i < Trajectories::kBufferCount; ++i) {
+        points.push_back(t.points(i).size());
+        puffs.push_back(t.puffs(i).size());
+    }
+    EXPECT_EQ(points, (std::vector<size_t>{1, 0, 1, 1, 0, 0}));
+    EXPECT_EQ(puffs, (std::vector<size_t>{0, 1, 0, 0, 0, 0}));
     EXPECT_EQ(t.points(0)[0].x, 10.0f);
-    EXPECT_EQ(t.points(2).size(), 1u);
-    EXPECT_EQ(t.puffs(1).size(), 1u);
-    EXPECT_EQ(t.points(3).size(), 1u);
     harness.run("predicted = getTrajectory('nobody')");
     EXPECT_EQ(game().getTable("predicted").count(), 0);
 }

@@ -3,6 +3,7 @@
 #include "io/VirtualFileSystem.h"
 
 #include "IoTestSupport.h"
+#include "ProofSize.h"
 
 #include <gtest/gtest.h>
 
@@ -133,7 +134,7 @@ uint32_t completeVersion(const std::string& content) {
 }
 
 TEST_F(AppDataOutputStreamTest, AKilledWriterLeavesTheOldOrTheNewFileNeverAMix) {
-    constexpr int kKills = 200;
+    constexpr int kKills = prooftest::proofRounds(200);
     constexpr uint32_t kVersionsPerWriter = 1000000;
     const auto start = std::chrono::steady_clock::now();
     constexpr int kTimedSaves = 3;
@@ -179,7 +180,7 @@ TEST_F(AppDataOutputStreamTest, AKilledWriterLeavesTheOldOrTheNewFileNeverAMix) 
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     // Kills must have landed both before and after commits for the test to mean anything.
-    EXPECT_GT(changes, 10);
+    EXPECT_GT(changes, kKills / 20);
     EXPECT_LT(changes, kKills);
     RecordProperty("seconds", std::to_string(seconds));
     RecordProperty("committed", changes);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -32,7 +33,16 @@ TEST(Event, FiresInSubscriptionOrderWithArguments) {
     EXPECT_EQ(calls.size(), 3u);
 }
 
-TEST(Event, FiringWithoutSubscribersDoesNothing) { event::fire(kPlain); }
+TEST(Event, FiringWithoutSubscribersDoesNothing) {
+    int calls = 0;
+    LinkRef elsewhere = event::subscribe(kPlain, [&] { ++calls; }); // same signature, another event
+    event::Event<void()> quiet;
+    event::fire(quiet); // never subscribed
+    LinkRef gone = event::subscribe(quiet, [&] { calls += 100; });
+    gone = nullptr;
+    event::fire(quiet); // its only subscriber dropped
+    EXPECT_EQ(calls, 0);
+}
 
 TEST(Event, LinksDroppedDuringAFireAreNotCalledAgain) {
     std::vector<int> calls;
@@ -86,13 +96,19 @@ TEST(Event, NestedFiresCallEverySubscriber) {
 }
 
 TEST(Event, LinkMayOutliveItsEvent) {
+    auto received = std::make_shared<float>(0.0f);
     LinkRef link;
     {
         event::Event<void(float)> scoped;
-        link = event::subscribe(scoped, [](float) {});
-        event::fire(scoped, 1.0f);
+        link = event::subscribe(scoped, [received](float value) { *received = value; });
+        event::fire(scoped, 1.5f);
     }
+    EXPECT_EQ(*received, 1.5f);
+    // The link keeps its callable after the event is gone; dropping it then touches no freed
+    // channel (AddressSanitizer would see that) and releases the callable.
+    EXPECT_EQ(received.use_count(), 2);
     link = nullptr;
+    EXPECT_EQ(received.use_count(), 1);
 }
 
 } // namespace

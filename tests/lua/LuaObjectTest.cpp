@@ -1,4 +1,5 @@
 #include "LuaTestSupport.h"
+#include "ProofSize.h"
 
 #include "io/IOException.h"
 #include "lua/LuaException.h"
@@ -148,8 +149,18 @@ TEST(LuaObject, ErrorsCrossNestedCallsUnchanged) {
     EXPECT_EQ(luatest::messageOf([&] { counter.call("outer"); }),
               "deep\nCall stack:\nnested.lua(1)\n=[C](-1)\nnested.lua(2)\n=[C](-1)\nnested.lua(3)\n(end)\n");
     EXPECT_THROW(counter.call("viaNative"), io::IOException);
+    // A missing function is named; called from a script through a native, with that call stack.
     EXPECT_EQ(luatest::messageOf([&] { counter.call("missing"); }),
-              "attempt to call a nil value (call stack not available)");
+              "Error calling \"missing\": attempt to call a nil value");
+    EXPECT_EQ(luatest::messageOf([&] { run(state, "counter.callBack('absent')", "absent.lua"); }),
+              "Error calling \"absent\": attempt to call a nil value\nCall stack:\nabsent.lua(1)\n(end)\n");
+    // A value that is not a function keeps Lua's text; a callable table is called, and its own
+    // failure is not blamed on the name.
+    run(state, "counter.number = 5  counter.callable = setmetatable({}, {__call = function() error('inside') end})",
+        "callable.lua");
+    EXPECT_EQ(luatest::messageOf([&] { counter.call("number"); }),
+              "Error calling \"number\": attempt to call a number value");
+    EXPECT_EQ(luatest::messageOf([&] { counter.call("callable"); }), "inside\nCall stack:\ncallable.lua(1)\n(end)\n");
     EXPECT_EQ(state.getTop(), 0);
 }
 
@@ -192,9 +203,10 @@ TEST(LuaObject, TheInterpreterSurvivesAHundredThousandErrors) {
         "function counter.deepError() deep(50) end",
         "errors.lua");
     state.pushString("bottom of the stack");
+    const int rounds = prooftest::proofRounds(100000);
     int scriptErrors = 0;
     int nativeErrors = 0;
-    for (int i = 0; i < 100000; ++i) {
+    for (int i = 0; i < rounds; ++i) {
         try {
             counter.call(i % 3 == 0 ? "deepError" : "scriptError");
         } catch (const LuaException&) {
@@ -208,8 +220,8 @@ TEST(LuaObject, TheInterpreterSurvivesAHundredThousandErrors) {
         if (i % 10 == 0)
             counter.call("caughtInScript");
     }
-    EXPECT_EQ(scriptErrors, 100000);
-    EXPECT_EQ(nativeErrors, 100000);
+    EXPECT_EQ(scriptErrors, rounds);
+    EXPECT_EQ(nativeErrors, rounds);
     EXPECT_EQ(state.getTop(), 1);
     EXPECT_STREQ(state.toString(1), "bottom of the stack");
     run(state, "local function sumTo(n) if n == 0 then return 0 end return n + sumTo(n - 1) end\n"
