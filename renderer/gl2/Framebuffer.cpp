@@ -34,7 +34,6 @@ constexpr float kIdentity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}
 Framebuffer::Framebuffer()
     : m_copy(new Gl2Shader("frame-copy", "the frame copy program", kCopyVertex, kCopyFragment, nullptr)) {}
 
-
 Framebuffer::~Framebuffer() {
     glDeleteFramebuffers(1, &m_framebuffer);
     glDeleteTextures(1, &m_colour);

@@ -41,7 +41,8 @@ void premultipliedBytes(std::uint32_t colour, float alpha, std::uint8_t (&rgba)[
 } // namespace
 
 Gl2Context::Gl2Context(SDL_Window* window, int width, int height, int orientation, const std::string& engineShaderPath)
-    : m_window(window), m_orientation(orientation), m_engineShaderPath(engineShaderPath), m_shaderPath(engineShaderPath) {
+    : m_window(window), m_orientation(orientation), m_engineShaderPath(engineShaderPath),
+      m_shaderPath(engineShaderPath) {
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
     m_gl = SDL_GL_CreateContext(window);
@@ -256,7 +257,8 @@ void Gl2Context::fillRect(std::uint32_t colour, float x, float y, float w, float
 
 void Gl2Context::drawTexturedQuad(Image& image, float x, float y, float w, float h, const TexCoords& coords) {
     const Point corners[4] = {{0.0f, 0.0f}, {w, 0.0f}, {0.0f, h}, {w, h}};
-    queue(m_userProgram ? *m_userProgram : spriteProgram(), &static_cast<Gl2Image&>(image), {x, y}, corners, coords, 0xFFFFFFFFu);
+    queue(m_userProgram ? *m_userProgram : spriteProgram(), &static_cast<Gl2Image&>(image), {x, y}, corners, coords,
+          0xFFFFFFFFu);
 }
 
 void Gl2Context::beginScene() {

@@ -233,6 +233,19 @@ TEST_P(HostTest, FrameCapSleepsTheRestOfEachFrame) {
         EXPECT_GE(starts[i] - starts[i - 1], 18000) << i; // 20 ms apart, less the jitter of where update starts
 }
 
+TEST_P(HostTest, TheLastFrameIsNotHeldBackByTheFrameCap) {
+    HostRun run;
+    run.frames = 1;
+    run.fixedDt.reset();
+    run.configure = [](framework::Configuration& configuration, framework::OSInterface&) {
+        configuration.framerate = 1;
+    };
+    std::int64_t frameStart = 0;
+    run.onFrame = [&frameStart](TestApp&, gr::Context&, int) { frameStart = lang::System::currentTimeMicros(); };
+    EXPECT_EQ(runHost(run), 0);
+    EXPECT_LT(lang::System::currentTimeMicros() - frameStart, 500000); // a held frame would end a second on
+}
+
 TEST_P(HostTest, FatalErrorsAreReportedAndTheRunShutsDown) {
     struct Failure {
         std::function<void()> raise;
