@@ -109,16 +109,11 @@ lang::Ref<Gl2Shader> Gl2Context::program(const std::string& name) {
     return shader;
 }
 
-Gl2Shader& Gl2Context::colourProgram() {
-    if (!m_colourProgram)
-        m_colourProgram = program(kColourProgram);
-    return *m_colourProgram;
-}
-
-Gl2Shader& Gl2Context::spriteProgram() {
-    if (!m_spriteProgram)
-        m_spriteProgram = program(kSpriteProgram);
-    return *m_spriteProgram;
+Gl2Shader& Gl2Context::defaultProgram(lang::Ref<Gl2Shader>& slot, const char* name) {
+    // Looked up on first use, once the game has named its shader path, so that its copy counts.
+    if (!slot)
+        slot = program(name);
+    return *slot;
 }
 
 lang::Ref<Image> Gl2Context::createTexture(int width, int height) {
@@ -247,18 +242,18 @@ void Gl2Context::drawLine(std::uint32_t colour, float x1, float y1, float x2, fl
     const float nx = -dy / length * half;
     const float ny = dx / length * half;
     const Point corners[4] = {{nx, ny}, {dx + nx, dy + ny}, {-nx, -ny}, {dx - nx, dy - ny}};
-    queue(colourProgram(), nullptr, {x1, y1}, corners, TexCoords::full(), colour);
+    queue(defaultProgram(m_colourProgram, kColourProgram), nullptr, {x1, y1}, corners, TexCoords::full(), colour);
 }
 
 void Gl2Context::fillRect(std::uint32_t colour, float x, float y, float w, float h) {
     const Point corners[4] = {{0.0f, 0.0f}, {w, 0.0f}, {0.0f, h}, {w, h}};
-    queue(colourProgram(), nullptr, {x, y}, corners, TexCoords::full(), colour);
+    queue(defaultProgram(m_colourProgram, kColourProgram), nullptr, {x, y}, corners, TexCoords::full(), colour);
 }
 
 void Gl2Context::drawTexturedQuad(Image& image, float x, float y, float w, float h, const TexCoords& coords) {
     const Point corners[4] = {{0.0f, 0.0f}, {w, 0.0f}, {0.0f, h}, {w, h}};
-    queue(m_userProgram ? *m_userProgram : spriteProgram(), &static_cast<Gl2Image&>(image), {x, y}, corners, coords,
-          0xFFFFFFFFu);
+    queue(m_userProgram ? *m_userProgram : defaultProgram(m_spriteProgram, kSpriteProgram),
+          &static_cast<Gl2Image&>(image), {x, y}, corners, coords, 0xFFFFFFFFu);
 }
 
 void Gl2Context::beginScene() {

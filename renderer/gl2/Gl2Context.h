@@ -65,8 +65,7 @@ private:
 
     std::string readShaderFile(const std::string& file) const;
     lang::Ref<Gl2Shader> program(const std::string& name);
-    Gl2Shader& colourProgram();
-    Gl2Shader& spriteProgram();
+    Gl2Shader& defaultProgram(lang::Ref<Gl2Shader>& slot, const char* name);
     Scissor scissorFromClip() const;
     // Queues a quad (corners relative to `origin`: top-left, top-right, bottom-left,
     // bottom-right) after flushing a run with a different program, texture or clip.
