@@ -218,13 +218,19 @@ TEST_P(HostTest, NoFramesRunWhileInactive) {
                             "setForeground 1", "#foreground 1", "frame", "frame"));
 }
 
-TEST_P(HostTest, FrameCapSleepsTheRestOfEachFrame) {
+// A run of `frames` frames at real time under a frame cap of `framerate`.
+HostRun cappedRun(int frames, int framerate) {
     HostRun run;
-    run.frames = 6;
+    run.frames = frames;
     run.fixedDt.reset();
-    run.configure = [](framework::Configuration& configuration, framework::OSInterface&) {
-        configuration.framerate = 50;
+    run.configure = [framerate](framework::Configuration& configuration, framework::OSInterface&) {
+        configuration.framerate = framerate;
     };
+    return run;
+}
+
+TEST_P(HostTest, FrameCapSleepsTheRestOfEachFrame) {
+    HostRun run = cappedRun(6, 50);
     std::vector<std::int64_t> starts;
     run.onFrame = [&starts](TestApp&, gr::Context&, int) { starts.push_back(lang::System::currentTimeMicros()); };
     EXPECT_EQ(runHost(run), 0);
@@ -234,12 +240,7 @@ TEST_P(HostTest, FrameCapSleepsTheRestOfEachFrame) {
 }
 
 TEST_P(HostTest, TheLastFrameIsNotHeldBackByTheFrameCap) {
-    HostRun run;
-    run.frames = 1;
-    run.fixedDt.reset();
-    run.configure = [](framework::Configuration& configuration, framework::OSInterface&) {
-        configuration.framerate = 1;
-    };
+    HostRun run = cappedRun(1, 1);
     std::int64_t frameStart = 0;
     run.onFrame = [&frameStart](TestApp&, gr::Context&, int) { frameStart = lang::System::currentTimeMicros(); };
     EXPECT_EQ(runHost(run), 0);

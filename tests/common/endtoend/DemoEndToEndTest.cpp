@@ -61,6 +61,17 @@ void expectPixel(SDL_Surface* surface, int x, int y, Pixel expected, const char*
     EXPECT_NEAR(found.b, expected.b, 3) << what;
 }
 
+// The PNG file `file` in RGBA32 pixels, or null (a failure of the test) when it does not load.
+SDL_Surface* loadPicture(const std::string& file) {
+    SDL_Surface* loaded = IMG_Load(file.c_str());
+    EXPECT_NE(loaded, nullptr) << IMG_GetError();
+    if (!loaded)
+        return nullptr;
+    SDL_Surface* picture = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGBA32, 0);
+    SDL_FreeSurface(loaded);
+    return picture;
+}
+
 TEST(DemoEndToEndTest, SixtyFramesOfTheDemoDrawItsScene) {
     gametest::TempFolder folder;
     const std::string shot = (folder.path() / "out.png").string();
@@ -68,10 +79,7 @@ TEST(DemoEndToEndTest, SixtyFramesOfTheDemoDrawItsScene) {
                                   folder.path().string());
     ASSERT_EQ(run.exitCode, 0) << run.output;
 
-    SDL_Surface* loaded = IMG_Load(shot.c_str());
-    ASSERT_NE(loaded, nullptr) << IMG_GetError();
-    SDL_Surface* picture = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGBA32, 0);
-    SDL_FreeSurface(loaded);
+    SDL_Surface* picture = loadPicture(shot);
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->w, 800);
     EXPECT_EQ(picture->h, 600);
@@ -110,10 +118,7 @@ TEST(DemoEndToEndTest, AGameWithoutShadersOfItsOwnDrawsWithTheEngines) {
     const Outcome run = runTumble(config + " --frames 2 --screenshot '" + shot + "'", folder.path().string());
     ASSERT_EQ(run.exitCode, 0) << run.output;
 
-    SDL_Surface* loaded = IMG_Load(shot.c_str());
-    ASSERT_NE(loaded, nullptr) << IMG_GetError();
-    SDL_Surface* picture = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGBA32, 0);
-    SDL_FreeSurface(loaded);
+    SDL_Surface* picture = loadPicture(shot);
     ASSERT_NE(picture, nullptr);
     expectPixel(picture, 80, 100, {0, 128, 255}, "rectangle");
     expectPixel(picture, 240, 100, {255, 255, 255}, "background");
