@@ -39,7 +39,8 @@ public:
     /// of `stream`; `path` names it in errors. Throws `gr::GraphicsException`.
     virtual lang::Ref<Image> loadImage(io::InputStream& stream, const std::string& path) = 0;
     /// The shader program `name`, loaded once from NAME.vert and NAME.frag in the shader path
-    /// and then kept. Throws `gr::GraphicsException` naming the file or the compiler's log.
+    /// (a file it lacks comes from the renderer's own shader folder) and then kept and shared.
+    /// Throws `gr::GraphicsException` naming the file or the compiler's log.
     virtual lang::Ref<Shader> loadShader(const std::string& name) = 0;
     /// A line of `width` pixels from (x1, y1) to (x2, y2), placed through the render state
     /// with its origin at (x1, y1).

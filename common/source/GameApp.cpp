@@ -7,8 +7,10 @@
 #include "io/PathName.h"
 #include "io/Uri.h"
 #include "io/VirtualFileSystem.h"
+#include "lang/Log.h"
 #include "lua/LuaState.h"
 #include "renderer/Context.h"
+#include "renderer/GraphicsException.h"
 #include "renderer/RendererKind.h"
 
 #include <algorithm>
@@ -28,8 +30,7 @@ bool usesShaders(gr::RendererKind kind) {
 } // namespace
 
 GameApp::GameApp(gr::Context& context, framework::OSInterface& os)
-    : framework::App(os), m_context(context), m_lua(new lua::LuaState()),
-      m_contextOrientation(context.orientation()) {
+    : framework::App(os), m_context(context), m_lua(new lua::LuaState()), m_contextOrientation(context.orientation()) {
     StartupValues& values = startupValues();
     setBasePath(values.dataPath);
     m_context.setShaderPath(
@@ -88,9 +89,18 @@ void GameApp::update(float dt, gr::Context&, int) {
     }
     m_context.present();
     if (const auto capture = m_game->takeScreenCapture())
-        m_context.saveScreen(*capture);
+        saveScreenCapture(*capture);
     m_context.endFrame();
     m_game->cursorTable().set("wheelTriggered", false);
+}
+
+void GameApp::saveScreenCapture(const std::string& file) {
+    // A screenshot that cannot be written is no reason to end the game.
+    try {
+        m_context.saveScreen(file);
+    } catch (const gr::GraphicsException& error) {
+        LOG_ERROR("Game", "%s", error.what());
+    }
 }
 
 void GameApp::publishKeyTables() {
@@ -106,7 +116,8 @@ void GameApp::publishKeyTables() {
 
 void GameApp::applyVolumeKeys() {
     const lua::LuaTable& pressed = m_game->keyPressedTable();
-    if (pressed.getBoolean(framework::keyName(framework::kKeyVolumeUp)) || pressed.getBoolean(framework::keyName(framework::kKeyAdd)))
+    if (pressed.getBoolean(framework::keyName(framework::kKeyVolumeUp)) ||
+        pressed.getBoolean(framework::keyName(framework::kKeyAdd)))
         changeVolume(kVolumeStep);
     if (pressed.getBoolean(framework::keyName(framework::kKeyVolumeDown)) ||
         pressed.getBoolean(framework::keyName(framework::kKeySubtract)))
@@ -133,7 +144,7 @@ void GameApp::orientationChanged() { m_contextOrientation = m_context.orientatio
 
 void GameApp::resolutionChanged() {
     m_game->callScript("resolutionChanged",
-                           {static_cast<float>(m_context.width()), static_cast<float>(m_context.height())});
+                       {static_cast<float>(m_context.width()), static_cast<float>(m_context.height())});
 }
 
 void GameApp::mouseMoved(int x, int y) {

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 #include <vector>
 
 class GameLua;
@@ -59,6 +60,8 @@ public:
 
 private:
     void loadBaseShaders();
+    /// Saves the frame to `file`; a failure is logged with the file and its reason.
+    void saveScreenCapture(const std::string& file);
     void publishKeyTables();
     /// The volume keys: up ("VOLUME_UP", "ADD") and down ("VOLUME_DOWN", "SUBTRACT").
     void applyVolumeKeys();

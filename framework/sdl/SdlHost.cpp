@@ -172,8 +172,10 @@ void SdlHost::mainLoop() {
         const float dt = m_commandLine.fixedDt.value_or(pacing::dtBetween(previous, frameStart));
         previous = frameStart;
         frameStep(dt);
-        pacing::waitForFrameEnd(frameStart, pacing::frameBudgetMicros(m_configuration.framerate),
-                                &lang::System::currentTimeMicros, [] { lang::Thread::sleep(1); });
+        // The frame cap spaces frames apart: after the last one there is nothing to space.
+        if (!m_quitPosted)
+            pacing::waitForFrameEnd(frameStart, pacing::frameBudgetMicros(m_configuration.framerate),
+                                    &lang::System::currentTimeMicros, [] { lang::Thread::sleep(1); });
     }
 }
 

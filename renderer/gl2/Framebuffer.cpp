@@ -1,25 +1,56 @@
 #include "renderer/gl2/Framebuffer.h"
 
 #include "renderer/GraphicsException.h"
+#include "renderer/gl2/Gl2Shader.h"
+#include "renderer/gl2/QuadBatch.h"
 
 #include <algorithm>
 
 namespace gr::gl2 {
+namespace {
+
+// Copies the buffer's texture as it is; positions are clip coordinates.
+constexpr const char* kCopyVertex = R"(#version 120
+uniform mat4 PROJTM;
+attribute vec2 POSITION;
+attribute vec2 TEXCOORD0;
+varying vec2 v_texcoord;
+void main() {
+    v_texcoord = TEXCOORD0;
+    gl_Position = PROJTM * vec4(POSITION, 0.0, 1.0);
+}
+)";
+constexpr const char* kCopyFragment = R"(#version 120
+uniform sampler2D BASEMAP;
+varying vec2 v_texcoord;
+void main() {
+    gl_FragColor = texture2D(BASEMAP, v_texcoord);
+}
+)";
+constexpr float kIdentity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+
+} // namespace
+
+Framebuffer::Framebuffer()
+    : m_copy(new Gl2Shader("frame-copy", "the frame copy program", kCopyVertex, kCopyFragment, nullptr)) {}
 
 Framebuffer::~Framebuffer() {
     glDeleteFramebuffers(1, &m_framebuffer);
-    glDeleteRenderbuffers(1, &m_colour);
+    glDeleteTextures(1, &m_colour);
 }
 
 void Framebuffer::resize(int width, int height) {
     if (!m_framebuffer) {
         glGenFramebuffers(1, &m_framebuffer);
-        glGenRenderbuffers(1, &m_colour);
+        glGenTextures(1, &m_colour);
     }
-    glBindRenderbuffer(GL_RENDERBUFFER, m_colour);
-    glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
+    glBindTexture(GL_TEXTURE_2D, m_colour);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    glBindTexture(GL_TEXTURE_2D, 0);
     glBindFramebuffer(GL_FRAMEBUFFER, m_framebuffer);
-    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, m_colour);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, m_colour, 0);
     if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE)
         throw GraphicsException(lang::Format("Failed to create a frame buffer of {0}x{1} pixels", width, height));
     m_width = width;
@@ -28,11 +59,19 @@ void Framebuffer::resize(int width, int height) {
 
 void Framebuffer::bind() const { glBindFramebuffer(GL_FRAMEBUFFER, m_framebuffer); }
 
-void Framebuffer::blitToWindow() const {
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, m_framebuffer);
-    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+void Framebuffer::copyToWindow(QuadBatch& quads) const {
+    // Drawn as one textured quad rather than blitted: the buffer and the window count rows
+    // from opposite ends in software drivers, and their blit of that case builds a shader
+    // program of its own on first use, which costs more than the rest of the first frame.
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
     glDisable(GL_SCISSOR_TEST);
-    glBlitFramebuffer(0, 0, m_width, m_height, 0, 0, m_width, m_height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    glDisable(GL_BLEND);
+    m_copy->bind(kIdentity);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, m_colour);
+    quads.add({-1, 1, 0, 1, {}}, {1, 1, 1, 1, {}}, {-1, -1, 0, 0, {}}, {1, -1, 1, 0, {}});
+    quads.draw();
+    glEnable(GL_BLEND);
     bind();
 }
 

@@ -1,15 +1,21 @@
 #pragma once
 
+#include "lang/Ref.h"
 #include "renderer/gl2/Gl.h"
 #include "renderer/gl2/ImageCodec.h"
 
 namespace gr::gl2 {
 
+class Gl2Shader;
+class QuadBatch;
+
 /// The offscreen colour buffer every frame is drawn into. Presenting copies it to the window,
 /// so the last frame stays readable after it was shown (for screenshots and captures).
 class Framebuffer {
 public:
-    Framebuffer() = default;
+    /// Compiles the program that copies the buffer to the window.
+    /// Throws `gr::GraphicsException` when the driver cannot make it.
+    Framebuffer();
     ~Framebuffer();
     Framebuffer(const Framebuffer&) = delete;
     Framebuffer& operator=(const Framebuffer&) = delete;
@@ -22,12 +28,14 @@ public:
 
     /// Binds the buffer as the target of drawing.
     void bind() const;
-    /// Copies the buffer into the window's back buffer; drawing then goes to the buffer again.
-    void blitToWindow() const;
+    /// Copies the buffer into the window's back buffer through `quads` (which must be empty),
+    /// with blending off and then on again; drawing then goes to the buffer again.
+    void copyToWindow(QuadBatch& quads) const;
     /// The buffer's pixels, rows from the top.
     Pixels read() const;
 
 private:
+    lang::Ref<Gl2Shader> m_copy;
     GLuint m_framebuffer = 0;
     GLuint m_colour = 0;
     int m_width = 0;

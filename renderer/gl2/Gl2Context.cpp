@@ -13,13 +13,11 @@
 namespace gr::gl2 {
 namespace {
 
-std::string readShaderFile(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        throw GraphicsException(lang::Format("Failed to open shader file {0}", file));
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+constexpr const char* kColourProgram = "2d-vertexcolor";
+constexpr const char* kSpriteProgram = "2d-sprite";
+
+std::string joinedPath(const std::string& directory, const std::string& file) {
+    return directory.empty() ? file : directory + "/" + file;
 }
 
 bool hasFramebufferObjects() {
@@ -42,8 +40,9 @@ void premultipliedBytes(std::uint32_t colour, float alpha, std::uint8_t (&rgba)[
 
 } // namespace
 
-Gl2Context::Gl2Context(SDL_Window* window, int width, int height, int orientation, const std::string& builtinShaderPath)
-    : m_window(window), m_orientation(orientation), m_shaderPath(builtinShaderPath) {
+Gl2Context::Gl2Context(SDL_Window* window, int width, int height, int orientation, const std::string& engineShaderPath)
+    : m_window(window), m_orientation(orientation), m_engineShaderPath(engineShaderPath),
+      m_shaderPath(engineShaderPath) {
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
     m_gl = SDL_GL_CreateContext(window);
@@ -55,16 +54,12 @@ Gl2Context::Gl2Context(SDL_Window* window, int width, int height, int orientatio
                                                  reinterpret_cast<const char*>(glGetString(GL_VERSION))));
         m_frame = std::make_unique<Framebuffer>();
         m_batch = std::make_unique<QuadBatch>();
-        m_colourProgram = compileShader(builtinShaderPath, "2d-vertexcolor");
-        m_spriteProgram = compileShader(builtinShaderPath, "2d-sprite");
         glEnable(GL_BLEND);
         glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
         glDisable(GL_DEPTH_TEST);
         glDisable(GL_CULL_FACE);
         resize(width, height);
     } catch (...) {
-        m_colourProgram = nullptr;
-        m_spriteProgram = nullptr;
         m_batch.reset();
         m_frame.reset();
         SDL_GL_DeleteContext(m_gl);
@@ -76,8 +71,6 @@ Gl2Context::~Gl2Context() {
     // Programs still held elsewhere must not call back into a context that is gone.
     for (auto& [name, shader] : m_shaders)
         shader->detach();
-    m_colourProgram->detach();
-    m_spriteProgram->detach();
     m_shaders.clear();
     m_colourProgram = nullptr;
     m_spriteProgram = nullptr;
@@ -88,15 +81,39 @@ Gl2Context::~Gl2Context() {
     SDL_GL_DeleteContext(m_gl);
 }
 
-lang::Ref<Gl2Shader> Gl2Context::compileShader(const std::string& directory, const std::string& name) {
-    const std::string base = directory.empty() ? name : directory + "/" + name;
-    const std::string vertex = readShaderFile(base + ".vert");
-    const std::string fragment = readShaderFile(base + ".frag");
-    return lang::Ref<Gl2Shader>(
-        new Gl2Shader(name, base + ".vert|.frag", vertex, fragment, [this](const Gl2Shader& shader) {
-            if (m_batchProgram == &shader)
-                flush();
-        }));
+std::string Gl2Context::readShaderFile(const std::string& file) const {
+    // The game's own copy wins; the engine's stands in for a file the game does not have.
+    const std::string path = joinedPath(m_shaderPath, file);
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        in.open(joinedPath(m_engineShaderPath, file), std::ios::binary);
+    if (!in)
+        throw GraphicsException(lang::Format("Failed to open shader file {0}", path));
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+lang::Ref<Gl2Shader> Gl2Context::program(const std::string& name) {
+    auto found = m_shaders.find(name);
+    if (found != m_shaders.end())
+        return found->second;
+    const std::string vertex = readShaderFile(name + ".vert");
+    const std::string fragment = readShaderFile(name + ".frag");
+    lang::Ref<Gl2Shader> shader(new Gl2Shader(name, joinedPath(m_shaderPath, name) + ".vert|.frag", vertex, fragment,
+                                              [this](const Gl2Shader& changed) {
+                                                  if (m_batchProgram == &changed)
+                                                      flush();
+                                              }));
+    m_shaders.emplace(name, shader);
+    return shader;
+}
+
+Gl2Shader& Gl2Context::defaultProgram(lang::Ref<Gl2Shader>& slot, const char* name) {
+    // Looked up on first use, once the game has named its shader path, so that its copy counts.
+    if (!slot)
+        slot = program(name);
+    return *slot;
 }
 
 lang::Ref<Image> Gl2Context::createTexture(int width, int height) {
@@ -110,12 +127,7 @@ lang::Ref<Image> Gl2Context::loadImage(io::InputStream& stream, const std::strin
     return image;
 }
 
-lang::Ref<Shader> Gl2Context::loadShader(const std::string& name) {
-    auto found = m_shaders.find(name);
-    if (found == m_shaders.end())
-        found = m_shaders.emplace(name, compileShader(m_shaderPath, name)).first;
-    return found->second;
-}
+lang::Ref<Shader> Gl2Context::loadShader(const std::string& name) { return program(name); }
 
 void Gl2Context::useShader(lang::Ref<Shader> shader) { m_userProgram = static_cast<Gl2Shader*>(shader.get()); }
 
@@ -230,18 +242,18 @@ void Gl2Context::drawLine(std::uint32_t colour, float x1, float y1, float x2, fl
     const float nx = -dy / length * half;
     const float ny = dx / length * half;
     const Point corners[4] = {{nx, ny}, {dx + nx, dy + ny}, {-nx, -ny}, {dx - nx, dy - ny}};
-    queue(*m_colourProgram, nullptr, {x1, y1}, corners, TexCoords::full(), colour);
+    queue(defaultProgram(m_colourProgram, kColourProgram), nullptr, {x1, y1}, corners, TexCoords::full(), colour);
 }
 
 void Gl2Context::fillRect(std::uint32_t colour, float x, float y, float w, float h) {
     const Point corners[4] = {{0.0f, 0.0f}, {w, 0.0f}, {0.0f, h}, {w, h}};
-    queue(*m_colourProgram, nullptr, {x, y}, corners, TexCoords::full(), colour);
+    queue(defaultProgram(m_colourProgram, kColourProgram), nullptr, {x, y}, corners, TexCoords::full(), colour);
 }
 
 void Gl2Context::drawTexturedQuad(Image& image, float x, float y, float w, float h, const TexCoords& coords) {
     const Point corners[4] = {{0.0f, 0.0f}, {w, 0.0f}, {0.0f, h}, {w, h}};
-    Gl2Shader& program = m_userProgram ? *m_userProgram : *m_spriteProgram;
-    queue(program, &static_cast<Gl2Image&>(image), {x, y}, corners, coords, 0xFFFFFFFFu);
+    queue(m_userProgram ? *m_userProgram : defaultProgram(m_spriteProgram, kSpriteProgram),
+          &static_cast<Gl2Image&>(image), {x, y}, corners, coords, 0xFFFFFFFFu);
 }
 
 void Gl2Context::beginScene() {
@@ -289,7 +301,7 @@ void Gl2Context::clear(std::uint32_t colour) {
 
 void Gl2Context::present() {
     flush();
-    m_frame->blitToWindow();
+    m_frame->copyToWindow(*m_batch);
     SDL_GL_SwapWindow(m_window);
 }
 

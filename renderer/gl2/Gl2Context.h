@@ -18,14 +18,17 @@ namespace gr::gl2 {
 /// The OpenGL 2.1 graphics context of one SDL window.
 ///
 /// Everything is drawn as quads into an offscreen buffer: untextured ones with the program
-/// "2d-vertexcolor", textured ones with "2d-sprite" or the program set by `useShader`. Quads
+/// "2d-vertexcolor", textured ones with "2d-sprite" or the program set by `useShader`. Programs
+/// are compiled once per name, on first use, and shared with whoever loads them by that name;
+/// each file comes from the shader path, or from the engine's own shader folder when the shader
+/// path lacks it. Quads
 /// are queued while program, texture and clip stay the same and go out in one draw call when
 /// one of them changes or the frame is read or shown. Blending assumes premultiplied alpha.
 class Gl2Context : public Context {
 public:
-    /// Makes an OpenGL context for `window` and loads the built-in programs from
-    /// `builtinShaderPath`, which is also the first shader path. Throws `gr::GraphicsException`.
-    Gl2Context(SDL_Window* window, int width, int height, int orientation, const std::string& builtinShaderPath);
+    /// Makes an OpenGL context for `window`. `engineShaderPath` holds the engine's own shader
+    /// files and is also the first shader path. Throws `gr::GraphicsException`.
+    Gl2Context(SDL_Window* window, int width, int height, int orientation, const std::string& engineShaderPath);
     ~Gl2Context() override;
 
     lang::Ref<Image> createTexture(int width, int height) override;
@@ -60,7 +63,9 @@ private:
         bool operator==(const Scissor&) const = default;
     };
 
-    lang::Ref<Gl2Shader> compileShader(const std::string& directory, const std::string& name);
+    std::string readShaderFile(const std::string& file) const;
+    lang::Ref<Gl2Shader> program(const std::string& name);
+    Gl2Shader& defaultProgram(lang::Ref<Gl2Shader>& slot, const char* name);
     Scissor scissorFromClip() const;
     // Queues a quad (corners relative to `origin`: top-left, top-right, bottom-left,
     // bottom-right) after flushing a run with a different program, texture or clip.
@@ -72,6 +77,7 @@ private:
     SDL_Window* m_window;
     SDL_GLContext m_gl = nullptr;
     int m_orientation;
+    std::string m_engineShaderPath;
     std::string m_shaderPath;
     std::map<std::string, lang::Ref<Gl2Shader>> m_shaders;
     lang::Ref<Gl2Shader> m_colourProgram;

@@ -4,6 +4,9 @@
 
 #include <SDL_image.h>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <memory>
 
 namespace gr::gl2 {
@@ -51,7 +54,13 @@ void writeOpaquePng(const Pixels& pixels, const std::string& path) {
         opaque[i] = 255;
     SurfacePtr surface(SDL_CreateRGBSurfaceWithFormatFrom(opaque.data(), pixels.width, pixels.height, 32,
                                                           pixels.width * 4, SDL_PIXELFORMAT_RGBA32));
-    if (!surface || IMG_SavePNG(surface.get(), path.c_str()) != 0)
+    if (!surface)
+        throw GraphicsException(lang::Format("Failed to save screen to {0}: {1}", path, SDL_GetError()));
+    // Opened here, so that a file that cannot be made is reported with the system's reason.
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file)
+        throw GraphicsException(lang::Format("Failed to save screen to {0}: {1}", path, std::strerror(errno)));
+    if (IMG_SavePNG_RW(surface.get(), SDL_RWFromFP(file, SDL_TRUE), 1) != 0)
         throw GraphicsException(lang::Format("Failed to save screen to {0}: {1}", path, IMG_GetError()));
 }
 

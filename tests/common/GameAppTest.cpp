@@ -189,8 +189,8 @@ TEST_F(GameAppTest, AFrameDrawsClearsPresentsAndCaptures) {
     start();
     context->events.clear();
     app->update(0.016f, *context, 3);
-    EXPECT_EQ(context->events, (std::vector<std::string>{"beginScene", "clear", "fillRect", "endScene", "present",
-                                                         "endFrame"}));
+    EXPECT_EQ(context->events,
+              (std::vector<std::string>{"beginScene", "clear", "fillRect", "endScene", "present", "endFrame"}));
     EXPECT_EQ(context->clears.back(), 0xFFFFFFFFu);
     run("setBGColor(1, 2, 3)");
     app->update(0.016f, *context, 3);
@@ -201,6 +201,19 @@ TEST_F(GameAppTest, AFrameDrawsClearsPresentsAndCaptures) {
     app->update(0.016f, *context, 3);
     EXPECT_EQ(context->events, (std::vector<std::string>{"beginScene", "clear", "fillRect", "endScene", "present",
                                                          "saveScreen frame.png", "endFrame"}));
+}
+
+TEST_F(GameAppTest, AScreenshotThatCannotBeWrittenIsLoggedAndTheGameGoesOn) {
+    start();
+    gametest::LogCapture log;
+    run("shot = '/no/such/dir/x.png'");
+    EXPECT_NO_THROW(app->update(0.016f, *context, 3));
+    EXPECT_TRUE(log.has(lang::log::Error, "saveScreenCapture",
+                        "Failed to save screen to /no/such/dir/x.png: No such file or directory"));
+    context->events.clear();
+    app->update(0.016f, *context, 3);
+    EXPECT_EQ(context->events,
+              (std::vector<std::string>{"beginScene", "clear", "fillRect", "endScene", "present", "endFrame"}));
 }
 
 TEST_F(GameAppTest, WithUpdatingOffTheFrameIsOnlyPresented) {

@@ -31,8 +31,7 @@ Outcome runTumble(const std::string& arguments, const std::string& home) {
     const std::string command = "cd '" TUMBLE_BUILD_DIR "' && XDG_DATA_HOME='" + home +
                                 "' ASAN_OPTIONS=\"${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0\" "
                                 "SDL_AUDIODRIVER=dummy " +
-                                (display ? "" : "SDL_VIDEODRIVER=offscreen ") + "bin/tumble " + arguments +
-                                " 2>&1";
+                                (display ? "" : "SDL_VIDEODRIVER=offscreen ") + "bin/tumble " + arguments + " 2>&1";
     Outcome run;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)
@@ -62,17 +61,25 @@ void expectPixel(SDL_Surface* surface, int x, int y, Pixel expected, const char*
     EXPECT_NEAR(found.b, expected.b, 3) << what;
 }
 
+// The PNG file `file` in RGBA32 pixels, or null (a failure of the test) when it does not load.
+SDL_Surface* loadPicture(const std::string& file) {
+    SDL_Surface* loaded = IMG_Load(file.c_str());
+    EXPECT_NE(loaded, nullptr) << IMG_GetError();
+    if (!loaded)
+        return nullptr;
+    SDL_Surface* picture = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGBA32, 0);
+    SDL_FreeSurface(loaded);
+    return picture;
+}
+
 TEST(DemoEndToEndTest, SixtyFramesOfTheDemoDrawItsScene) {
     gametest::TempFolder folder;
     const std::string shot = (folder.path() / "out.png").string();
     const Outcome run = runTumble("games/demo/config.lua --frames 60 --fixed-dt 0.0166667 --screenshot '" + shot + "'",
-                              folder.path().string());
+                                  folder.path().string());
     ASSERT_EQ(run.exitCode, 0) << run.output;
 
-    SDL_Surface* loaded = IMG_Load(shot.c_str());
-    ASSERT_NE(loaded, nullptr) << IMG_GetError();
-    SDL_Surface* picture = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGBA32, 0);
-    SDL_FreeSurface(loaded);
+    SDL_Surface* picture = loadPicture(shot);
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->w, 800);
     EXPECT_EQ(picture->h, 600);
@@ -89,16 +96,39 @@ TEST(DemoEndToEndTest, SixtyFramesOfTheDemoDrawItsScene) {
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "Tumble" / "Demo" / "settings.lua")) << run.output;
 }
 
-TEST(DemoEndToEndTest, AGameWithoutUpdateFailsOnItsFirstFrame) {
-    gametest::TempFolder folder;
+// A game made of its configuration and scripts only, in the working folder: no shader files.
+std::string writeScriptOnlyGame(const std::string& gameLogic) {
     gametest::writeScript("scripts/starLimits.lua", "demo = { 1 }");
     gametest::writeScript("scripts/blocks.lua", "");
-    gametest::writeScript("common/gamelogic.lua", "function updateValues() end  function createStartUpAssets() end");
-    gametest::writeFile("config.lua",
-                        gametest::bytesOf("datapath = ''  scriptPath = 'scripts'  commonScriptPath = 'common'  "
-                                          "renderer = { 'gl2' }  shaderPath = '" TUMBLE_BUILD_DIR
-                                          "/games/demo/shaders'  width = 320  height = 200"));
-    const Outcome run = runTumble("'" + (folder.path() / "config.lua").string() + "' --frames 5", folder.path().string());
+    gametest::writeScript("common/gamelogic.lua", gameLogic);
+    gametest::writeFile("config.lua", gametest::bytesOf("datapath = ''  scriptPath = 'scripts'  commonScriptPath = "
+                                                        "'common'  renderer = { 'gl2' }  shaderPath = 'shaders'  "
+                                                        "width = 320  height = 200"));
+    return "'" + (std::filesystem::current_path() / "config.lua").string() + "'";
+}
+
+TEST(DemoEndToEndTest, AGameWithoutShadersOfItsOwnDrawsWithTheEngines) {
+    gametest::TempFolder folder;
+    const std::string config = writeScriptOnlyGame(
+        "function updateValues() end  function createStartUpAssets() end  function applyForcesAtPhysicsStep() end  "
+        "function removeBlocks() end  function clearLuaForceFunctions() end  function gamePaused() end  "
+        "function gameResumed() end  function calculatePlaytime() end  "
+        "function update(dt) drawRect(0, 0.5, 1, 1, 0, 0, 160, 200, false) end");
+    const std::string shot = (folder.path() / "out.png").string();
+    const Outcome run = runTumble(config + " --frames 2 --screenshot '" + shot + "'", folder.path().string());
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+
+    SDL_Surface* picture = loadPicture(shot);
+    ASSERT_NE(picture, nullptr);
+    expectPixel(picture, 80, 100, {0, 128, 255}, "rectangle");
+    expectPixel(picture, 240, 100, {255, 255, 255}, "background");
+    SDL_FreeSurface(picture);
+}
+
+TEST(DemoEndToEndTest, AGameWithoutUpdateFailsOnItsFirstFrame) {
+    gametest::TempFolder folder;
+    const std::string config = writeScriptOnlyGame("function updateValues() end  function createStartUpAssets() end");
+    const Outcome run = runTumble(config + " --frames 5", folder.path().string());
     EXPECT_EQ(run.exitCode, 1) << run.output;
     EXPECT_NE(run.output.find("attempt to call a nil value"), std::string::npos) << run.output;
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "renderer/Context.h"
+#include "renderer/GraphicsException.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -60,7 +62,13 @@ public:
         events.push_back("clear");
     }
     void present() override { events.push_back("present"); }
-    void saveScreen(const std::string& path) override { events.push_back("saveScreen " + path); }
+    void saveScreen(const std::string& path) override {
+        events.push_back("saveScreen " + path);
+        // As the real contexts do when the file cannot be made.
+        const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+        if (!folder.empty() && !std::filesystem::is_directory(folder))
+            throw gr::GraphicsException(lang::Format("Failed to save screen to {0}: No such file or directory", path));
+    }
     void endFrame() override { events.push_back("endFrame"); }
     gr::FrameStats frameStats() const override { return {}; }
 
