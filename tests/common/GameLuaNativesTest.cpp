@@ -101,8 +101,7 @@ TEST_F(GameLuaNativesTest, ViewAndSwitchesAreStored) {
 
 TEST_F(GameLuaNativesTest, WrongArgumentTypesRaiseTheTypedReadMessage) {
     const std::string message = harness.failureOf("setBGColor(1, 'two', 3)");
-    EXPECT_NE(message.find("Excepted type NUMBER at stack position 2 but found STRING"), std::string::npos)
-        << message;
+    EXPECT_NE(message.find("Excepted type NUMBER at stack position 2 but found STRING"), std::string::npos) << message;
     EXPECT_NE(harness.failureOf("setUpdating(1)").find("Excepted type BOOLEAN"), std::string::npos);
     EXPECT_NE(harness.failureOf("print(5)").find("Excepted type STRING"), std::string::npos);
 }
@@ -226,7 +225,11 @@ TEST_F(GameLuaNativesTest, JSONExportAndImport) {
         missing = exportLuaTableAsJSON("nothing")
         into = { keep = true }
         importJSONToLuaTable('{"score": 120, "tags": ["a", "b"]}', "into")
-        importJSONToLuaTable('{"score": 1}', "notATable"))");
+        importJSONToLuaTable('{"score": 1}', "notATable")
+        odd = {0/0, 1/0, -1/0, 4}
+        oddText = exportLuaTableAsJSON("odd")
+        oddCopy = {}
+        importJSONToLuaTable('{"odd": ' .. oddText .. '}', "oddCopy"))");
     const std::string text = game().getString("text");
     EXPECT_NE(text.find("\"name\":\"demo\""), std::string::npos) << text;
     EXPECT_NE(text.find("\"level\":3"), std::string::npos) << text;
@@ -236,6 +239,10 @@ TEST_F(GameLuaNativesTest, JSONExportAndImport) {
     EXPECT_EQ(into.getTable("tags").getString(2), "b");
     EXPECT_TRUE(into.getBoolean("keep"));
     EXPECT_TRUE(game().isNil("notATable"));
+    // NaN and the infinities go out as null, which reads back as holes.
+    const lua::LuaTable odd = game().getTable("oddCopy").getTable("odd");
+    EXPECT_EQ(odd.count(), 1) << game().getString("oddText");
+    EXPECT_EQ(odd.getNumber(4), 4.0f);
     EXPECT_FALSE(harness.failureOf("importJSONToLuaTable('{broken', 'into')").empty());
 }
 
