@@ -42,7 +42,8 @@ struct ScriptChunk {
 /// the archive's exceptions.
 ScriptChunk openScript(const std::string& path) {
     io::BundleInputStream file(path);
-    lang::Ref<io::ZipFileInputStream> archive = util::openEncipheredArchive(io::readAll(file), util::dataKey(), path);
+    lang::Ref<io::ZipFileInputStream> archive =
+        util::openEncipheredArchive(io::readAll(file), util::dataKey(), path);
     return {archive->getEntry(0), archive->getEntryName(0)};
 }
 

@@ -27,6 +27,8 @@ LuaObject::LuaObject(LuaState& state) : LuaTable(state) {
 
 LuaObject::~LuaObject() {
     lua_State* L = interpreter();
+    // Makes room without `lua::StackGuard`, which may raise: a destructor must not.
+    lua_checkstack(L, 3);
     lua_rawgeti(L, LUA_REGISTRYINDEX, m_alive);
     *static_cast<bool*>(lua_touserdata(L, -1)) = false;
     luaL_unref(L, LUA_REGISTRYINDEX, m_alive);
