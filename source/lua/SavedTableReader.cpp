@@ -63,9 +63,12 @@ private:
     }
 
     void pushName() {
+        const size_t start = m_at;
         const std::string_view name = word();
-        if (!isIdentifier(name))
+        if (!isIdentifier(name)) {
+            m_at = start;
             fail("a name expected");
+        }
         lua_pushlstring(m_interpreter, name.data(), name.size());
     }
 
