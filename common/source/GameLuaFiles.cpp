@@ -2,20 +2,19 @@
 //
 // Shipped scripts are zip archives enciphered with the data key; the first entry is the chunk.
 // Saved tables are the text form of a table, enciphered with the save key, in the user's
-// application-data folder. Anyone can write that folder, so a saved table is only ever run as
-// text and under an instruction budget: a damaged, looping or precompiled file gives an empty
-// table instead of a crash or a hang.
+// application-data folder. Anyone can write that folder, so a saved table is read as data and
+// never run: a damaged file, or one holding code, gives an empty table instead of a crash, a
+// hang or gigabytes of memory.
 #include "GameLua.h"
 
 #include "DirectoryListing.h"
 #include "framework/App.h"
 #include "io/AppDataInputStream.h"
 #include "io/AppDataOutputStream.h"
+#include "io/AtomicFileOutputStream.h"
 #include "io/BundleInputStream.h"
-#include "io/ByteArrayInputStream.h"
 #include "io/ByteArrayOutputStream.h"
 #include "io/ConfinedName.h"
-#include "io/FileOutputStream.h"
 #include "io/IOException.h"
 #include "io/PathName.h"
 #include "io/ReadAll.h"
@@ -23,6 +22,7 @@
 #include "lang/Log.h"
 #include "lang/Throwable.h"
 #include "lua/LuaState.h"
+#include "lua/SavedTableReader.h"
 #include "util/DataKeys.h"
 #include "util/EncipheredArchive.h"
 
@@ -33,10 +33,6 @@
 #include <system_error>
 
 namespace {
-
-/// Interpreter instructions a saved table may take to rebuild itself: far more than any real
-/// save needs (a few per entry), and a fraction of a second for a file that loops.
-constexpr int kSavedTableBudget = 20'000'000;
 
 /// The chunk of an enciphered script archive and the name of its entry.
 struct ScriptChunk {
@@ -57,6 +53,32 @@ std::string dataFile(const framework::App& app, const std::string& name) {
     if (!io::isConfined(name))
         throw io::IOException(lang::Format("The file name \"{0}\" leads out of the data folder", name));
     return app.resolvePath(name).toString();
+}
+
+/// The file that saves `table`: its text, enciphered with `cipher` when there is one.
+std::vector<std::uint8_t> savedFile(const lua::LuaTable& table, const util::AES* cipher) {
+    io::ByteArrayOutputStream text;
+    table.serialize(text);
+    if (!cipher)
+        return text.bytes();
+    std::vector<std::uint8_t> bytes;
+    cipher->encrypt(text.bytes(), bytes);
+    return bytes;
+}
+
+/// Writes the whole of `bytes`; the stream replaces its file when it goes.
+void writeFile(io::OutputStream&& output, const std::vector<std::uint8_t>& bytes) {
+    output.write(bytes.data(), static_cast<int>(bytes.size()));
+}
+
+/// Whether the application-data file `file` holds exactly `bytes`.
+bool holds(const std::string& file, const std::vector<std::uint8_t>& bytes) {
+    try {
+        io::AppDataInputStream input(file);
+        return io::readAll(input) == bytes;
+    } catch (const lang::Throwable&) {
+        return false;
+    }
 }
 
 void logLoadFailure(const char* function, const std::string& path, const lang::Throwable& error) {
@@ -125,7 +147,8 @@ int GameLua::loadLuaFileToObject(lua::LuaState& lua) {
 }
 
 // saveLuaFile(file, name, enciphered): the global table `name`, enciphered into the
-// application-data folder or as plain text into the data folder
+// application-data folder or as plain text into the data folder. The whole file is made in
+// memory first and then replaces the old one, which a failure leaves as it was.
 void GameLua::saveLuaFile(const std::string& file, const std::string& name, bool enciphered) {
     if (!io::isConfined(file)) {
         LOG_ERROR("Game", "Not saving %s: the file name %s leads out of its folder", name.c_str(), file.c_str());
@@ -133,18 +156,11 @@ void GameLua::saveLuaFile(const std::string& file, const std::string& name, bool
     }
     if (!isTable(name))
         return;
-    const lua::LuaTable table = getTable(name);
-    if (!enciphered) {
-        io::FileOutputStream output(m_app.resolvePath(file).toString());
-        table.serialize(output);
-        return;
-    }
-    io::ByteArrayOutputStream text;
-    table.serialize(text);
-    std::vector<std::uint8_t> bytes;
-    m_saveCipher.encrypt(text.bytes(), bytes);
-    io::AppDataOutputStream output(file);
-    output.write(bytes.data(), static_cast<int>(bytes.size()));
+    const std::vector<std::uint8_t> bytes = savedFile(getTable(name), enciphered ? &m_saveCipher : nullptr);
+    if (enciphered)
+        writeFile(io::AppDataOutputStream(file), bytes);
+    else
+        writeFile(io::AtomicFileOutputStream(m_app.resolvePath(file).toString()), bytes);
 }
 
 lua::LuaTable GameLua::readSavedTable(const std::string& file) {
@@ -164,12 +180,9 @@ lua::LuaTable GameLua::readSavedTable(const std::string& file) {
         return lua::LuaTable(state());
     }
     try {
-        lua::LuaTable table(state());
-        io::ByteArrayInputStream text(std::move(bytes), file);
-        table.load(text, {.textOnly = true, .instructionBudget = kSavedTableBudget});
-        return table;
+        return lua::SavedTableReader::read(
+            state(), std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), file);
     } catch (const std::exception& error) {
-        // Whatever part of the file ran is dropped with its table.
         LOG_WARNING("Game", "Saved table %s was not read: %s", file.c_str(), error.what());
     }
     return lua::LuaTable(state());
@@ -178,7 +191,14 @@ lua::LuaTable GameLua::readSavedTable(const std::string& file) {
 void GameLua::saveTablesAtExit() {
     for (const char* name : {"settings", "bi_data"}) {
         try {
-            saveLuaFile(std::string(name) + ".lua", name, true);
+            if (!isTable(name))
+                continue;
+            const std::string file = std::string(name) + ".lua";
+            // The save cipher has no random part (zero vector, PKCS#7 padding), so an unchanged
+            // table gives the same bytes, and the slow flush to the disk can be skipped.
+            const std::vector<std::uint8_t> bytes = savedFile(getTable(name), &m_saveCipher);
+            if (!holds(file, bytes))
+                writeFile(io::AppDataOutputStream(file), bytes);
         } catch (const std::exception& error) {
             LOG_ERROR("Game", "Saving %s failed: %s", name, error.what());
         }

@@ -1,5 +1,6 @@
 #include "lua/JSONExporter.h"
 
+#include <cmath>
 #include <cstdio>
 #include <tuple>
 
@@ -28,6 +29,11 @@ void JSONExporter::beginMember(const char* key) {
 }
 
 void JSONExporter::appendNumber(double value) {
+    // JSON has no NaN or infinities; null is what other writers use for them too.
+    if (!std::isfinite(value)) {
+        m_text += "null";
+        return;
+    }
     char buffer[32];
     const int length = std::snprintf(buffer, sizeof buffer, "%.16g", value);
     m_text.append(buffer, static_cast<size_t>(length));

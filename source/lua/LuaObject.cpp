@@ -12,6 +12,8 @@ namespace lua {
 LuaObject::LuaObject(LuaState& state) : LuaTable(state) {
     lua_State* L = interpreter();
     StackGuard guard(state, L, 4);
+    *static_cast<bool*>(lua_newuserdata(L, sizeof(bool))) = true;
+    m_alive = luaL_ref(L, LUA_REGISTRYINDEX);
     push();
     lua_pushlightuserdata(L, this);
     lua_rawseti(L, -2, 0);
@@ -23,16 +25,28 @@ LuaObject::LuaObject(LuaState& state) : LuaTable(state) {
     lua_rawset(L, -3);
 }
 
-LuaObject::~LuaObject() = default;
+LuaObject::~LuaObject() {
+    lua_State* L = interpreter();
+    // Makes room without `lua::StackGuard`, which may raise: a destructor must not.
+    lua_checkstack(L, 3);
+    lua_rawgeti(L, LUA_REGISTRYINDEX, m_alive);
+    *static_cast<bool*>(lua_touserdata(L, -1)) = false;
+    luaL_unref(L, LUA_REGISTRYINDEX, m_alive);
+    push();
+    lua_pushnil(L);
+    lua_rawseti(L, -2, 0);
+    lua_pop(L, 2);
+}
 
 void LuaObject::registerNative(const char* name, NativeFunction trampoline, const void* binding, size_t size) {
     LuaState& owner = state();
     lua_State* L = interpreter();
-    StackGuard guard(owner, L, 3);
+    StackGuard guard(owner, L, 4);
     push();
     lua_pushstring(L, name);
     std::memcpy(lua_newuserdata(L, size), binding, size);
-    lua_pushcclosure(L, trampoline, 1);
+    lua_rawgeti(L, LUA_REGISTRYINDEX, m_alive);
+    lua_pushcclosure(L, trampoline, 2);
     lua_rawset(L, -3);
 }
 

@@ -12,8 +12,10 @@ namespace lua {
 class LuaState;
 
 /// A table that stands for a native object: it carries the object's natives and the script
-/// functions the engine calls on it. Its table always holds the native object's address at
-/// key 0, the globals under "_G" and itself under "this". Derive from it to bind natives.
+/// functions the engine calls on it. While the object lives, its table holds the object's
+/// address at key 0, the globals under "_G" and itself under "this". Derive from it to bind
+/// natives. The table may outlive the object: the object's destruction removes key 0, and its
+/// natives (wherever the scripts keep them) then raise `lua::LuaException` instead of running.
 class LuaObject : public LuaTable {
 public:
     explicit LuaObject(LuaState& state);
@@ -38,8 +40,13 @@ public:
     void call(const char* name, std::initializer_list<float> arguments = {});
 
 private:
-    /// Stores a closure of `trampoline` whose upvalue is a copy of the `size` bytes of `binding`.
+    /// Stores a closure of `trampoline` whose upvalues are a copy of the `size` bytes of
+    /// `binding` and the object's liveness flag.
     void registerNative(const char* name, NativeFunction trampoline, const void* binding, size_t size);
+
+    /// The registry reference of the liveness flag (a `bool` in a full user-data value), which
+    /// the destructor clears.
+    int m_alive;
 };
 
 } // namespace lua

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "lang/Object.h"
-#include "lua/ChunkLimits.h"
 #include "lua/LuaTable.h"
 #include "lua/LuaType.h"
 
@@ -121,13 +120,13 @@ public:
     /// Loads `input` as a chunk named `name` (text or precompiled, in 2048-byte pieces) and
     /// runs it, with `environment` as its environment when given. Compile errors raise
     /// "Error while compiling Lua: {0}". The stack is left as it was.
-    void runChunk(io::InputStream& input, const std::string& name, const LuaTable* environment = nullptr,
-                  const ChunkLimits& limits = {});
+    void runChunk(io::InputStream& input, const std::string& name, const LuaTable* environment = nullptr);
 
 private:
     friend class LuaTable;
     friend class LuaObject;
     friend class NativeFrame;
+    friend class SavedTableReader;
 
     struct Closer {
         void operator()(lua_State* interpreter) const;

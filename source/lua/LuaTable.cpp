@@ -210,8 +210,6 @@ void LuaTable::setNil(const TableKey& key) const {
     write(key, [](lua_State* L) { lua_pushnil(L); });
 }
 
-void LuaTable::load(io::InputStream& input, const ChunkLimits& limits) const {
-    state().runChunk(input, input.toString(), this, limits);
-}
+void LuaTable::load(io::InputStream& input) const { state().runChunk(input, input.toString(), this); }
 
 } // namespace lua

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "lang/Object.h"
-#include "lua/ChunkLimits.h"
 #include "lua/TableKey.h"
 
 #include <string>
@@ -81,14 +80,14 @@ public:
     /// Runs `input` as a chunk whose environment is this table, so that its global assignments
     /// land here. The chunk is named after the stream. Raises `lua::LuaException` for script
     /// errors, and the stream's own exceptions.
-    void load(io::InputStream& input, const ChunkLimits& limits = {}) const;
+    void load(io::InputStream& input) const;
     /// Walks the entries in Lua's traversal order (see `lua::LuaTableVisitor`). The caller
     /// calls the visitor's `finish` afterwards.
     void accept(LuaTableVisitor& visitor) const;
-    /// Writes the table as Lua assignments that `load` reads back: "name = value" lines at the
-    /// top level (nested false, indent 0), the inside of a table constructor when nested.
-    /// Only boolean, number, string and table values with boolean, number or string keys are
-    /// written; cycles are not detected. Raises the stream's `io::IOException` on failure.
+    /// Writes the table as Lua assignments that `lua::SavedTableReader` (or `load`) reads back: "name = value" lines at
+    /// the top level (nested false, indent 0), the inside of a table constructor when nested. Only boolean, number,
+    /// string and table values with boolean, number or string keys are written; cycles are not detected. Raises the
+    /// stream's `io::IOException` on failure.
     void serialize(io::OutputStream& output, int indent = 0, bool nested = false) const;
 
 protected:

@@ -1,9 +1,10 @@
-// The text form of saved tables: Lua assignments that rebuild a table when run with the table
-// as their environment (`lua::LuaTable::load`).
+// The text form of saved tables: Lua assignments that `lua::SavedTableReader` reads back
+// (and that Lua itself would run, with the table as the environment, to the same effect).
 #include "lua/LuaTable.h"
 
 #include "io/OutputStream.h"
 #include "lua/LuaState.h"
+#include "lua/SavedTableSyntax.h"
 #include "lua/StackGuard.h"
 #include "lua/TableDepth.h"
 
@@ -14,56 +15,17 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
-#include <unordered_set>
 
 namespace lua {
 
 namespace {
 
-bool isReservedWord(std::string_view word) {
-    static const std::unordered_set<std::string_view> kReservedWords{
-        "and",   "break", "do",  "else", "elseif", "end",    "false", "for",  "function", "if",   "in",
-        "local", "nil",   "not", "or",   "repeat", "return", "then",  "true", "until",    "while"};
-    return kReservedWords.count(word) != 0;
-}
-
-/// A name that may stand bare on the left of an assignment.
-bool isIdentifier(std::string_view text) {
-    const auto isLetter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };
-    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
-    if (text.empty() || !isLetter(text.front()))
-        return false;
-    if (!std::all_of(text.begin() + 1, text.end(), [&](char c) { return isLetter(c) || isDigit(c); }))
-        return false;
-    return !isReservedWord(text);
-}
-
-/// The escape of a byte that has a named one in a Lua string literal, else null.
-const char* namedEscape(unsigned char byte) {
-    switch (byte) {
-    case '\a':
-        return "\\a";
-    case '\b':
-        return "\\b";
-    case '\t':
-        return "\\t";
-    case '\n':
-        return "\\n";
-    case '\v':
-        return "\\v";
-    case '\f':
-        return "\\f";
-    case '\r':
-        return "\\r";
-    case '"':
-        return "\\\"";
-    case '\'':
-        return "\\'";
-    case '\\':
-        return "\\\\";
-    default:
-        return nullptr;
-    }
+/// The letter of the escape of a byte that has a named one in a Lua string literal, else 0.
+char namedEscape(char byte) {
+    for (const auto& [escaped, letter] : kNamedEscapes)
+        if (escaped == byte)
+            return letter;
+    return 0;
 }
 
 bool isWritableKey(int type) { return type == LUA_TBOOLEAN || type == LUA_TNUMBER || type == LUA_TSTRING; }
@@ -198,15 +160,14 @@ private:
         size_t plainStart = 0;
         for (size_t i = 0; i < text.size(); ++i) {
             const auto byte = static_cast<unsigned char>(text[i]);
-            const char* escape = namedEscape(byte);
-            if (!escape && byte >= 32 && byte <= 126)
+            const char letter = namedEscape(text[i]);
+            if (!letter && byte >= 32 && byte <= 126)
                 continue;
             write(text.substr(plainStart, i - plainStart));
-            char numeric[8];
-            if (!escape) {
-                const bool digitFollows = i + 1 < text.size() && text[i + 1] >= '0' && text[i + 1] <= '9';
-                std::snprintf(numeric, sizeof numeric, digitFollows ? "\\%03u" : "\\%u", byte);
-                escape = numeric;
+            char escape[8] = {'\\', letter, 0};
+            if (!letter) {
+                const bool digitFollows = i + 1 < text.size() && isDigit(text[i + 1]);
+                std::snprintf(escape, sizeof escape, digitFollows ? "\\%03u" : "\\%u", byte);
             }
             write(escape);
             plainStart = i + 1;

@@ -8,9 +8,10 @@ struct lua_State;
 
 namespace lua {
 
-/// What a bound native's closure holds as its one upvalue (a full user-data value, collected
+/// What a bound native's closure holds as its first upvalue (a full user-data value, collected
 /// with the closure): the state first, so that `lua::NativeFrame` reads it without knowing the
-/// member's type, then the native object and the bound member.
+/// member's type, then the native object and the bound member. A second upvalue, when there is
+/// one, is the object's liveness flag (a `bool`).
 template <class Class, class Member> struct NativeBinding {
     LuaState* state;
     Class* object;
@@ -32,10 +33,12 @@ public:
 
     /// Runs `body(frame)`, which returns the number of results it pushed. An exception thrown
     /// by it is kept and raised as a Lua error with its message once its catch block is left;
-    /// the protected call that receives the error rethrows the kept exception itself.
+    /// the protected call that receives the error rethrows the kept exception itself. A native
+    /// whose object is gone raises `lua::LuaException` instead of running.
     template <class Body> static int run(lua_State* interpreter, Body&& body) {
         NativeFrame frame(interpreter);
         try {
+            frame.checkObjectAlive();
             return body(frame);
         } catch (const std::exception& error) {
             frame.m_state.keep(error);
@@ -44,8 +47,12 @@ public:
     }
 
 private:
+    /// Raises `lua::LuaException` when the liveness flag says the native object is destroyed.
+    void checkObjectAlive() const;
+
     const void* m_binding;
     LuaState& m_state;
+    const bool* m_alive;
     lua_State* m_previous;
 };
 

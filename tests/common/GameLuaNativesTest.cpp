@@ -256,7 +256,11 @@ TEST_F(GameLuaNativesTest, JSONExportAndImport) {
         missing = exportLuaTableAsJSON("nothing")
         into = { keep = true }
         importJSONToLuaTable('{"score": 120, "tags": ["a", "b"]}', "into")
-        importJSONToLuaTable('{"score": 1}', "notATable"))");
+        importJSONToLuaTable('{"score": 1}', "notATable")
+        odd = {0/0, 1/0, -1/0, 4}
+        oddText = exportLuaTableAsJSON("odd")
+        oddCopy = {}
+        importJSONToLuaTable('{"odd": ' .. oddText .. '}', "oddCopy"))");
     const std::string text = game().getString("text");
     EXPECT_NE(text.find("\"name\":\"demo\""), std::string::npos) << text;
     EXPECT_NE(text.find("\"level\":3"), std::string::npos) << text;
@@ -266,6 +270,10 @@ TEST_F(GameLuaNativesTest, JSONExportAndImport) {
     EXPECT_EQ(into.getTable("tags").getString(2), "b");
     EXPECT_TRUE(into.getBoolean("keep"));
     EXPECT_TRUE(game().isNil("notATable"));
+    // NaN and the infinities go out as null, which reads back as holes.
+    const lua::LuaTable odd = game().getTable("oddCopy").getTable("odd");
+    EXPECT_EQ(odd.count(), 1) << game().getString("oddText");
+    EXPECT_EQ(odd.getNumber(4), 4.0f);
     EXPECT_FALSE(harness.failureOf("importJSONToLuaTable('{broken', 'into')").empty());
 }
 

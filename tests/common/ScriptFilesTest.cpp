@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -68,6 +71,45 @@ TEST(SavedTablesTest, PlainSaveGoesToTheDataFolderAsText) {
     EXPECT_EQ(back.getString("name"), "x");
 }
 
+TEST(SavedTablesTest, AFailedPlainSaveKeepsTheOldFile) {
+    GameHarness harness;
+    harness.start();
+    gametest::writeFile("keep.lua", gametest::bytesOf("old = 1\n"));
+    EXPECT_NE(harness.failureOf("t = {a = 1}  t.self = t  saveLuaFile('keep.lua', 't', false)")
+                  .find("Tables nested deeper than 200 levels"),
+              std::string::npos);
+    EXPECT_EQ(gametest::readFile("keep.lua"), "old = 1\n");
+}
+
+TEST(SavedTablesTest, ShutDownWritesOnlyTheTablesThatChanged) {
+    // A save replaces the file by a new one: the same file number means it was not written.
+    const auto fileNumber = [](const char* file) {
+        struct stat status {};
+        return stat(appData(file).c_str(), &status) == 0 ? status.st_ino : 0;
+    };
+    GameHarness harness;
+    harness.start();
+    harness.run("settings.volume = 0.5  bi_data.sessions = 1");
+    harness.stop();
+    const auto settings = fileNumber("settings.lua");
+    const auto biData = fileNumber("bi_data.lua");
+    ASSERT_NE(settings, 0u);
+    ASSERT_NE(biData, 0u);
+
+    harness.start();
+    harness.run("bi_data.sessions = 2");
+    harness.stop();
+    EXPECT_EQ(fileNumber("settings.lua"), settings);
+    EXPECT_NE(fileNumber("bi_data.lua"), biData);
+    EXPECT_EQ(gametest::decipherSave(appData("bi_data.lua")), "sessions = 2\n");
+
+    // A missing file is written, even for an empty table.
+    std::filesystem::remove(appData("settings.lua"));
+    harness.start();
+    harness.stop();
+    EXPECT_EQ(gametest::decipherSave(appData("settings.lua")), "\n");
+}
+
 TEST(SavedTablesTest, ShutDownSavesEvenWhenCalculatePlaytimeFails) {
     GameHarness harness;
     harness.start();
@@ -107,6 +149,9 @@ TEST(SavedTablesTest, BadFilesGiveEmptyTablesWithoutNuked) {
         {"runtime error", gametest::encipherSave("ran = true  error('boom')")},
         {"syntax error", gametest::encipherSave("ran = = true")},
         {"precompiled", gametest::encipherSave(precompiled)},
+        {"4 GB string", gametest::encipherSave("ran = true  a = (\"x\"):rep(2^30)")},
+        {"endless search", gametest::encipherSave("ran = true  a = (\"a\"):rep(26):find((\"a*\"):rep(26) .. \"b\")")},
+        {"truncated", gametest::encipherSave("ran = true  a = {1, 2")},
     };
     for (const Case& c : cases) {
         GameHarness harness;
@@ -116,6 +161,7 @@ TEST(SavedTablesTest, BadFilesGiveEmptyTablesWithoutNuked) {
         EXPECT_EQ(settings.count(), 0) << c.name;
         EXPECT_TRUE(game.getTable("nuked").isNil("settings.lua")) << c.name;
         EXPECT_TRUE(game.isNil("ran")) << c.name;
+        EXPECT_TRUE(settings.isNil("ran")) << c.name;
     }
 }
 
@@ -216,6 +262,7 @@ TEST_F(ScriptFilesTest, LoadLuaFileToObject) {
     EXPECT_EQ(menu.getNumber("alpha"), 1.0f);
     EXPECT_TRUE(menu.isTable("this"));
     EXPECT_TRUE(menu.isTable("_G"));
+    EXPECT_TRUE(menu.isNil(0)) << "the address of the object that loaded it, destroyed since";
     EXPECT_EQ(target.getNumber("alpha"), 1.0f);
     // "gamelua" is the scripts' globals table, the game's own.
     harness.run("isGame = target.menu.gamelua.screenWidth == screenWidth and target.menu.gamelua.alpha == nil");

@@ -13,9 +13,11 @@
 #include <cstring>
 #include <filesystem>
 #include <random>
+#include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 using io::AppDataOutputStream;
 
@@ -31,7 +33,15 @@ protected:
         lang::Ref<io::OutputStream> out(new AppDataOutputStream(name));
         out->write(content.data(), static_cast<int>(content.size()));
     }
-    bool exists(const std::string& name) const { return std::filesystem::exists(m_dir.file(name)); }
+    /// The names in the folder, sorted.
+    std::vector<std::string> entries() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(m_dir.path()))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    using Names = std::vector<std::string>;
 
     TempDir m_dir;
 };
@@ -45,10 +55,11 @@ TEST_F(AppDataOutputStreamTest, EachSaveReplacesTheFileWhenTheStreamGoes) {
         EXPECT_EQ(out->write("second", 6), 6);
         // While the save is open, the old file is untouched.
         EXPECT_EQ(m_dir.read("settings.lua"), "first");
-        EXPECT_TRUE(exists("settings.lua.tmp"));
+        ASSERT_EQ(entries().size(), 2u);
+        EXPECT_EQ(entries()[1].substr(0, 13), "settings.lua.");
     }
     EXPECT_EQ(m_dir.read("settings.lua"), "second");
-    EXPECT_FALSE(exists("settings.lua.tmp"));
+    EXPECT_EQ(entries(), Names{"settings.lua"});
     save("settings.lua", "");
     EXPECT_EQ(m_dir.read("settings.lua"), "");
 }
@@ -68,7 +79,7 @@ TEST_F(AppDataOutputStreamTest, AWriterThatThrowsKeepsTheOldFile) {
         },
         std::runtime_error);
     EXPECT_EQ(m_dir.read("highscores.lua"), "old");
-    EXPECT_FALSE(exists("highscores.lua.tmp"));
+    EXPECT_EQ(entries(), Names{"highscores.lua"});
     // A save that starts and ends inside a handler is a complete save.
     try {
         throw std::runtime_error("earlier failure");
@@ -107,7 +118,25 @@ TEST_F(AppDataOutputStreamTest, AFailedWriteKeepsTheOldFile) {
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(m_dir.read("bi_data.lua"), "old");
-    EXPECT_FALSE(exists("bi_data.lua.tmp"));
+    EXPECT_EQ(entries(), Names{"bi_data.lua"});
+}
+
+TEST_F(AppDataOutputStreamTest, TwoWritersOfOneFileLeaveOneCompleteContent) {
+    // The first writer's content is the longer: a shared temporary file would end as the
+    // second's bytes followed by the rest of the first's.
+    const std::string longer(100000, 'a');
+    const std::string shorter(1000, 'b');
+    {
+        lang::Ref<io::OutputStream> second(new AppDataOutputStream("save.dat"));
+        {
+            lang::Ref<io::OutputStream> first(new AppDataOutputStream("save.dat"));
+            first->write(longer.data(), static_cast<int>(longer.size()));
+            second->write(shorter.data(), static_cast<int>(shorter.size()));
+        }
+        EXPECT_TRUE(m_dir.read("save.dat") == longer);
+    }
+    EXPECT_TRUE(m_dir.read("save.dat") == shorter) << m_dir.read("save.dat").size() << " bytes";
+    EXPECT_EQ(entries(), Names{"save.dat"});
 }
 
 /// Version `version` of the saved file: a header naming the version and the length, then

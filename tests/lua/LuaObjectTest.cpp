@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <stdexcept>
 
 using lua::LuaException;
@@ -89,6 +90,18 @@ TEST(LuaObject, HoldsItsFixedEntries) {
     run(state, "same = this == _G.counter and _G == _G._G", "fixed.lua", &counter);
     EXPECT_TRUE(counter.getBoolean("same"));
     EXPECT_TRUE(counter.getTable("_G").isTable("string"));
+}
+
+TEST(LuaObject, ItsTableOutlivesItWithoutReachingIt) {
+    LuaState state;
+    auto counter = std::make_unique<Counter>(state);
+    run(state, "kept = counter  add = counter.add  counter.add(1, 2, true)");
+    counter.reset();
+    const LuaTable kept = luatest::global(state, "kept");
+    EXPECT_TRUE(kept.isNil(0)) << "no address of a destroyed object";
+    for (const char* call : {"kept.add(1, 1, true)", "add(1, 1, true)", "kept.total()"})
+        EXPECT_EQ(luatest::failureOf(state, call), "The native object of this function no longer exists") << call;
+    EXPECT_EQ(state.getTop(), 0);
 }
 
 TEST(LuaObject, NativesConvertArgumentsAndResults) {

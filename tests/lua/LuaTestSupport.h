@@ -17,9 +17,9 @@ namespace luatest {
 
 /// Runs `source` as a chunk named `name`, in `environment` when given.
 inline void run(lua::LuaState& state, const std::string& source, const std::string& name = "test.lua",
-                const lua::LuaTable* environment = nullptr, const lua::ChunkLimits& limits = {}) {
+                const lua::LuaTable* environment = nullptr) {
     io::ByteArrayInputStream stream(std::vector<uint8_t>(source.begin(), source.end()), name);
-    state.runChunk(stream, name, environment, limits);
+    state.runChunk(stream, name, environment);
 }
 
 /// A stream over `text` named `name`.
