@@ -14,8 +14,8 @@
 #include "lang/Throwable.h"
 #include "renderer/ModuleLoader.h"
 
+#include <cstdio>
 #include <filesystem>
-#include <system_error>
 
 namespace framework::sdl {
 namespace {
@@ -57,7 +57,13 @@ int SdlHost::run() {
 
 int SdlHost::hostMain() {
     m_os = std::make_unique<OSSdl>(m_commandLine.arguments, *this);
-    enterWorkingDirectory();
+    if (m_commandLine.arguments.size() > 1) {
+        const std::string error = enterConfigurationFolder(m_commandLine.arguments[1]);
+        if (!error.empty()) {
+            std::fprintf(stderr, "%s: %s\n", m_commandLine.arguments[0].c_str(), error.c_str());
+            return 1;
+        }
+    }
     const std::string workingDirectory = std::filesystem::current_path().string();
     if (m_application.readConfiguration)
         m_application.readConfiguration(m_configuration, *m_os);
@@ -95,19 +101,6 @@ int SdlHost::hostMain() {
     mainLoop();
     shutDown();
     return m_quitCode;
-}
-
-void SdlHost::enterWorkingDirectory() {
-    if (m_commandLine.arguments.size() < 2)
-        return;
-    const std::string& configuration = m_commandLine.arguments[1];
-    const auto slash = configuration.find_last_of('/');
-    if (slash == std::string::npos)
-        return;
-    std::error_code error;
-    std::filesystem::current_path(configuration.substr(0, slash == 0 ? 1 : slash), error);
-    if (error)
-        LOG_WARNING("Host", "Cannot change to the folder of %s: %s", configuration.c_str(), error.message().c_str());
 }
 
 bool SdlHost::createWindow() {

@@ -43,7 +43,6 @@ public:
 private:
     // Host main, in parts.
     int hostMain();
-    void enterWorkingDirectory();
     bool createWindow();
     void startApplication();
     void mainLoop();

@@ -309,6 +309,7 @@ TEST_P(HostTest, ConfigurationArgumentSetsTheWorkingDirectory) {
     const std::filesystem::path folder =
         std::filesystem::temp_directory_path() / ("tumble-host-test-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
+    std::fclose(std::fopen((folder / "config.lua").c_str(), "w"));
     HostRun run;
     run.arguments = {"host-test", (folder / "config.lua").string()};
     std::filesystem::path seen;
