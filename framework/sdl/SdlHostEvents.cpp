@@ -200,7 +200,10 @@ void SdlHost::setOrientation(int orientation) {
 }
 
 void SdlHost::pause() {
-    m_active = false;
+    // An automated run must reach its frame count: the application hears of the pause, but the
+    // loop does not stop to wait for a resume that may never come.
+    if (!m_commandLine.frames)
+        m_active = false;
     if (m_app) {
         m_app->setActive(false);
         m_app->setForeground(false);

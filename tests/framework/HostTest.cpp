@@ -9,6 +9,7 @@
 
 #include <SDL_image.h>
 
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <stdexcept>
@@ -353,6 +354,27 @@ TEST_P(HostTest, AutomatedRunsKeepRunningWithoutTheFocus) {
     EXPECT_EQ(runHost(run), 0);
     EXPECT_EQ(only({"update"}).size(), 3u);
     EXPECT_THAT(only({"setActive"}), ElementsAre("setActive 1"));
+}
+
+TEST_P(HostTest, AutomatedRunsKeepRunningWhenTheApplicationPauses) {
+    // Were the loop to wait for a resume, only the watchdog's quit would end the run.
+    std::atomic<bool> done = false;
+    std::thread watchdog([&done] {
+        for (int wait = 0; wait < 300 && !done; ++wait)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (!done)
+            push(SDL_Event{SDL_QUIT});
+    });
+    HostRun run;
+    run.onFrame = [](TestApp& app, gr::Context&, int frame) {
+        if (frame == 1)
+            app.os().pause();
+    };
+    EXPECT_EQ(runHost(run), 0);
+    done = true;
+    watchdog.join();
+    EXPECT_THAT(only({"update", "setActive"}), ElementsAre("setActive 1", "update 0.02 3 320x240", "setActive 0",
+                                                           "update 0.02 3 320x240", "update 0.02 3 320x240"));
 }
 
 TEST_P(HostTest, FullScreenSwitchReturnsToTheSamePlace) {
