@@ -5,6 +5,7 @@
 #include "framework/HostEvents.h"
 #include "framework/WindowTitle.h"
 #include "framework/sdl/OSSdl.h"
+#include "framework/sdl/WindowPixels.h"
 #include "io/VirtualFileSystem.h"
 #include "lang/DelayedCall.h"
 #include "lang/Exception.h"
@@ -124,12 +125,10 @@ bool SdlHost::createWindow() {
 }
 
 void SdlHost::startApplication() {
-    int width = 0;
-    int height = 0;
-    SDL_GL_GetDrawableSize(m_window, &width, &height);
+    const SDL_Point size = pixels::drawableSize(m_window);
     const std::string& directory = m_configuration.rendererDirectory;
     m_context = gr::createContext(m_configuration.renderers, directory.empty() ? executableDirectory() : directory,
-                                  {width, height, m_configuration.orientation, m_window, nullptr});
+                                  {size.x, size.y, m_configuration.orientation, m_window, nullptr});
     m_app = m_application.createApp(*m_os, *m_context);
     m_app->start();
     updateTitle();
@@ -140,7 +139,8 @@ void SdlHost::startApplication() {
         int windowY = 0;
         SDL_GetGlobalMouseState(&x, &y);
         SDL_GetWindowPosition(m_window, &windowX, &windowY);
-        input::moveMouse(*m_app, contextView(), x - windowX, y - windowY, false, 0, 0);
+        const SDL_Point position = pixels::fromPoints(m_window, x - windowX, y - windowY);
+        input::moveMouse(*m_app, contextView(), position.x, position.y, false, 0, 0);
     }
     // Activation events that came before the application existed were not delivered to it.
     input::activate(*m_app, m_active);
@@ -177,11 +177,10 @@ void SdlHost::frameStep(float dt) {
         if (!m_context->isReady() || m_app->isQuitRequested()) {
             SDL_CaptureMouse(SDL_FALSE);
         } else {
-            int width = 0;
-            int height = 0;
-            SDL_GetWindowSize(m_window, &width, &height);
+            const SDL_Point size = pixels::drawableSize(m_window);
+            const SDL_Point centre = pixels::toPoints(m_window, size.x / 2, size.y / 2);
             SDL_CaptureMouse(SDL_TRUE);
-            SDL_WarpMouseInWindow(m_window, width / 2, height / 2);
+            SDL_WarpMouseInWindow(m_window, centre.x, centre.y);
         }
     }
     if (!m_context->isReady())
@@ -246,10 +245,8 @@ void SdlHost::showFatalError(const std::string& message) {
 input::ContextView SdlHost::contextView() const { return input::ContextView::of(*m_context); }
 
 void SdlHost::updateTitle() {
-    int width = 0;
-    int height = 0;
-    SDL_GL_GetDrawableSize(m_window, &width, &height);
-    SDL_SetWindowTitle(m_window, windowTitle(m_configuration.name, width, height).c_str());
+    const SDL_Point size = pixels::drawableSize(m_window);
+    SDL_SetWindowTitle(m_window, windowTitle(m_configuration.name, size.x, size.y).c_str());
 }
 
 } // namespace framework::sdl

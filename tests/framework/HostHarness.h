@@ -6,6 +6,7 @@
 #include "framework/App.h"
 #include "framework/Host.h"
 #include "framework/HostEvents.h"
+#include "framework/sdl/WindowPixels.h"
 #include "lang/Log.h"
 #include "renderer/Context.h"
 
@@ -34,6 +35,14 @@ template <class... Args> std::string entry(const char* format, Args... args) {
 }
 
 class TestApp;
+
+// Sizes are drawable pixels: a test display is never scaled, so the host is made to see
+// `ratio` pixels per window point for the length of the object's life.
+class SimulatedScale {
+public:
+    explicit SimulatedScale(float ratio) { framework::sdl::pixels::simulateRatio(ratio); }
+    ~SimulatedScale() { framework::sdl::pixels::simulateRatio(0.0f); }
+};
 
 // What one run does.
 struct HostRun {
