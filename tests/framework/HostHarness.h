@@ -115,7 +115,6 @@ protected:
     void SetUp() override {
         if (const std::string reason = skipReason(GetParam()); !reason.empty())
             GTEST_SKIP() << reason;
-        SDL_SetHint(SDL_HINT_VIDEODRIVER, GetParam());
         using namespace framework::events;
         auto record = [this](std::string text) { log.push_back("#" + text); };
         m_links = {
@@ -153,6 +152,7 @@ protected:
                                                appsMade++;
                                                return std::make_unique<TestApp>(os, log, run);
                                            }};
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, GetParam()); // each run's SDL_Quit clears the hints
         return framework::run(commandLine, application);
     }
 

@@ -132,6 +132,10 @@ TEST_P(HostTest, SizeChangesAreHandledOnceBeforeTheRequestReturns) {
         {1.0f, [](framework::OSInterface& os) { os.setFullScreenMode(true); }, "", ""},
     };
     for (const Case& test : cases) {
+        // A shared X server applies a full-screen switch when no other test's window is in the
+        // way, which is not the test's to control.
+        if (test.size.empty() && GetParam() == std::string("x11"))
+            continue;
         log.clear();
         SimulatedScale scale(test.ratio);
         HostRun run;
@@ -164,6 +168,8 @@ TEST_P(HostTest, SizeChangesAreHandledOnceBeforeTheRequestReturns) {
 }
 
 TEST_P(HostTest, ScaledDisplaysReportPositionsInDrawablePixels) {
+    if (GetParam() == std::string("x11"))
+        GTEST_SKIP() << "the pointer of a shared X server is moved by other tests";
     // The 320 x 240 point window; the locked mouse is at (170, 120) points, 10 right of centre.
     const std::pair<float, std::vector<std::string>> cases[] = {
         {2.0f, {"title Host test (640x480)", "mouseMoved 20 42", "touchBegan 7 320 120", "mouseMoved 20 0"}},
