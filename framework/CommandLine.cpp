@@ -3,7 +3,9 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <string_view>
+#include <system_error>
 
 namespace framework {
 namespace {
@@ -58,6 +60,20 @@ CommandLine parseCommandLine(int argc, const char* const* argv) {
         }
     }
     return line;
+}
+
+std::string enterConfigurationFolder(const std::string& file) {
+    const auto slash = file.find_last_of('/');
+    std::error_code error;
+    if (slash != std::string::npos) {
+        const std::string folder = file.substr(0, slash == 0 ? 1 : slash);
+        std::filesystem::current_path(folder, error);
+        if (error)
+            return "cannot enter the game folder " + folder + ": " + error.message();
+    }
+    if (!std::filesystem::is_regular_file(file.substr(slash + 1), error))
+        return "no configuration file " + file;
+    return {};
 }
 
 std::string usage(const std::string& program, const std::string& description) {

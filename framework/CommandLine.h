@@ -23,6 +23,12 @@ struct CommandLine {
 /// Reads `argv`. A bad option or value leaves the reason in `error`.
 CommandLine parseCommandLine(int argc, const char* const* argv);
 
+/// Enters the folder of the configuration file `file` (argument 1), which becomes the working
+/// directory. Returns why the game cannot start from it, empty when it can: a folder that
+/// cannot be entered or a file that is not there must not start whatever game the current
+/// working directory holds.
+std::string enterConfigurationFolder(const std::string& file);
+
 /// The text `--help` prints: a usage line for `program` (argument 0), `description` (what the
 /// executable runs, one or more lines ending in a line feed) and the options.
 std::string usage(const std::string& program, const std::string& description);

@@ -40,10 +40,10 @@ void releaseMouseButtons(App& app) {
         releaseKey(app, code);
 }
 
-void moveMouse(App& app, const ContextView& view, int x, int y, bool locked, int windowWidth, int windowHeight) {
+void moveMouse(App& app, const ContextView& view, int x, int y, bool locked, int width, int height) {
     if (locked) {
-        x -= windowWidth / 2;
-        y -= windowHeight / 2;
+        x -= width / 2;
+        y -= height / 2;
     }
     const TouchPoint p = transform(view, {0, x, y});
     app.mouseMoved(p.x, p.y);

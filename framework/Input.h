@@ -24,7 +24,7 @@ struct ContextView {
     static ContextView of(const gr::Context& context);
 };
 
-/// A window position as the application sees it: OpenGL contexts turn it into their own
+/// A position in drawable pixels as the application sees it: OpenGL contexts turn it into their own
 /// orientation (see `gr::windowToContext`); other kinds leave it unchanged.
 TouchPoint transform(const ContextView& view, TouchPoint point);
 
@@ -35,10 +35,10 @@ void pressKey(App& app, int code);
 void releaseKey(App& app, int code);
 /// The mouse left the window: releases the left, middle and right button, in that order.
 void releaseMouseButtons(App& app);
-/// The mouse is at (x, y) in window pixels. While `locked`, positions are taken relative to
-/// the centre of the window of `windowWidth` × `windowHeight` (halves rounded down) before the
+/// The mouse is at (x, y) in drawable pixels. While `locked`, positions are taken relative to
+/// the centre of the drawable of `width` × `height` pixels (halves rounded down) before the
 /// transform.
-void moveMouse(App& app, const ContextView& view, int x, int y, bool locked, int windowWidth, int windowHeight);
+void moveMouse(App& app, const ContextView& view, int x, int y, bool locked, int width, int height);
 /// The wheel turned by `steps`.
 void turnWheel(App& app, int steps);
 /// The vertical notches of a wheel event that turned (x, y) notches, negated for "flipped"
@@ -46,7 +46,7 @@ void turnWheel(App& app, int steps);
 std::optional<int> wheelSteps(int x, int y, bool flipped);
 
 enum class TouchPhase { Began, Moved, Ended };
-/// A touch contact at a window position: transformed, reported and published.
+/// A touch contact at a position in drawable pixels: transformed, reported and published.
 void touch(App& app, const ContextView& view, TouchPhase phase, TouchPoint point);
 
 /// Activation changed: `setActive` and the active channel, `setForeground` and the foreground

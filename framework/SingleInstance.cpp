@@ -107,16 +107,22 @@ void SingleInstance::listen() {
         if (waits[1].revents)
             return;
         if (waits[0].revents & POLLIN) {
-            const int client = accept4(m_socket, nullptr, nullptr, SOCK_CLOEXEC);
-            if (client >= 0) {
-                char request = 0;
-                const bool asked = read(client, &request, 1) == 1;
-                close(client);
-                if (asked)
-                    m_raise();
-            }
+            const int client = accept4(m_socket, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+            if (client >= 0 && serve(client))
+                m_raise();
         }
     }
+}
+
+// A client that connects and never writes must hold up neither later starts nor the shut-down:
+// it gets a short time to ask, and a stop request ends the wait at once.
+bool SingleInstance::serve(int client) {
+    pollfd waits[2] = {{client, POLLIN, 0}, {m_stop[0], POLLIN, 0}};
+    const int ready = poll(waits, 2, kClientTimeoutMillis);
+    char request = 0;
+    const bool asked = ready > 0 && !waits[1].revents && read(client, &request, 1) == 1;
+    close(client);
+    return asked;
 }
 
 } // namespace framework

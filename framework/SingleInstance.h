@@ -24,8 +24,13 @@ public:
     /// False when another process held the claim (and was asked to raise its window).
     bool acquired() const { return m_acquired; }
 
+    /// How long the listener waits for a connected client's request, in milliseconds.
+    static constexpr int kClientTimeoutMillis = 250;
+
 private:
     void listen();
+    // Reads one client's request; true when it asked for the window.
+    bool serve(int client);
 
     std::function<void()> m_raise;
     std::string m_socketPath;

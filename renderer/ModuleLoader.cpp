@@ -4,6 +4,7 @@
 #include "renderer/GraphicsException.h"
 
 #include <dlfcn.h>
+#include <exception>
 
 namespace gr {
 namespace {
@@ -62,7 +63,7 @@ lang::Ref<Context> createContext(const std::vector<RendererKind>& kinds, const s
     for (RendererKind kind : kinds) {
         try {
             return createContextFromModule(kind, directory, target);
-        } catch (const lang::Throwable& e) {
+        } catch (const std::exception& e) { // a module's own failures need not be engine exceptions
             LOG_WARNING("Renderer", "%s renderer failed: %s", displayName(kind), e.what());
             report += lang::Format("{0} renderer not supported!\n", displayName(kind)).toString();
         }

@@ -23,10 +23,10 @@ struct ContextTarget {
 std::string moduleFileName(const std::string& directory, RendererKind kind);
 
 /// Creates the graphics context from the first of `kinds` whose module loads and makes one.
-/// Each failure is logged with its reason. Throws `gr::GraphicsException` "No renderer
-/// defined!" for an empty list, and "{0}" with one "NAME renderer not supported!" line per
-/// kind when every kind fails. A module that made a context stays loaded for the rest of the
-/// process: the context's code lives in it.
+/// Any standard exception counts as a failure of its kind; each failure is logged with its reason. Throws
+/// `gr::GraphicsException` "No renderer defined!" for an empty list, and "{0}" with one "NAME renderer not supported!"
+/// line per kind when every kind fails. A module that made a context stays loaded for the rest of the process: the
+/// context's code lives in it.
 lang::Ref<Context> createContext(const std::vector<RendererKind>& kinds, const std::string& directory,
                                  const ContextTarget& target);
 

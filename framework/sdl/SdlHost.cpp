@@ -5,6 +5,7 @@
 #include "framework/HostEvents.h"
 #include "framework/WindowTitle.h"
 #include "framework/sdl/OSSdl.h"
+#include "framework/sdl/WindowPixels.h"
 #include "io/VirtualFileSystem.h"
 #include "lang/DelayedCall.h"
 #include "lang/Exception.h"
@@ -14,8 +15,8 @@
 #include "lang/Throwable.h"
 #include "renderer/ModuleLoader.h"
 
+#include <cstdio>
 #include <filesystem>
-#include <system_error>
 
 namespace framework::sdl {
 namespace {
@@ -57,7 +58,13 @@ int SdlHost::run() {
 
 int SdlHost::hostMain() {
     m_os = std::make_unique<OSSdl>(m_commandLine.arguments, *this);
-    enterWorkingDirectory();
+    if (m_commandLine.arguments.size() > 1) {
+        const std::string error = enterConfigurationFolder(m_commandLine.arguments[1]);
+        if (!error.empty()) {
+            std::fprintf(stderr, "%s: %s\n", m_commandLine.arguments[0].c_str(), error.c_str());
+            return 1;
+        }
+    }
     const std::string workingDirectory = std::filesystem::current_path().string();
     if (m_application.readConfiguration)
         m_application.readConfiguration(m_configuration, *m_os);
@@ -97,19 +104,6 @@ int SdlHost::hostMain() {
     return m_quitCode;
 }
 
-void SdlHost::enterWorkingDirectory() {
-    if (m_commandLine.arguments.size() < 2)
-        return;
-    const std::string& configuration = m_commandLine.arguments[1];
-    const auto slash = configuration.find_last_of('/');
-    if (slash == std::string::npos)
-        return;
-    std::error_code error;
-    std::filesystem::current_path(configuration.substr(0, slash == 0 ? 1 : slash), error);
-    if (error)
-        LOG_WARNING("Host", "Cannot change to the folder of %s: %s", configuration.c_str(), error.message().c_str());
-}
-
 bool SdlHost::createWindow() {
     m_windowed = {0, 0, m_configuration.width, m_configuration.height};
     Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
@@ -131,12 +125,10 @@ bool SdlHost::createWindow() {
 }
 
 void SdlHost::startApplication() {
-    int width = 0;
-    int height = 0;
-    SDL_GL_GetDrawableSize(m_window, &width, &height);
+    const SDL_Point size = pixels::drawableSize(m_window);
     const std::string& directory = m_configuration.rendererDirectory;
     m_context = gr::createContext(m_configuration.renderers, directory.empty() ? executableDirectory() : directory,
-                                  {width, height, m_configuration.orientation, m_window, nullptr});
+                                  {size.x, size.y, m_configuration.orientation, m_window, nullptr});
     m_app = m_application.createApp(*m_os, *m_context);
     m_app->start();
     updateTitle();
@@ -147,7 +139,8 @@ void SdlHost::startApplication() {
         int windowY = 0;
         SDL_GetGlobalMouseState(&x, &y);
         SDL_GetWindowPosition(m_window, &windowX, &windowY);
-        input::moveMouse(*m_app, contextView(), x - windowX, y - windowY, false, 0, 0);
+        const SDL_Point position = pixels::fromPoints(m_window, x - windowX, y - windowY);
+        input::moveMouse(*m_app, contextView(), position.x, position.y, false, 0, 0);
     }
     // Activation events that came before the application existed were not delivered to it.
     input::activate(*m_app, m_active);
@@ -186,11 +179,10 @@ void SdlHost::frameStep(float dt) {
         if (!m_context->isReady() || m_app->isQuitRequested()) {
             SDL_CaptureMouse(SDL_FALSE);
         } else {
-            int width = 0;
-            int height = 0;
-            SDL_GetWindowSize(m_window, &width, &height);
+            const SDL_Point size = pixels::drawableSize(m_window);
+            const SDL_Point centre = pixels::toPoints(m_window, size.x / 2, size.y / 2);
             SDL_CaptureMouse(SDL_TRUE);
-            SDL_WarpMouseInWindow(m_window, width / 2, height / 2);
+            SDL_WarpMouseInWindow(m_window, centre.x, centre.y);
         }
     }
     if (!m_context->isReady())
@@ -255,10 +247,8 @@ void SdlHost::showFatalError(const std::string& message) {
 input::ContextView SdlHost::contextView() const { return input::ContextView::of(*m_context); }
 
 void SdlHost::updateTitle() {
-    int width = 0;
-    int height = 0;
-    SDL_GL_GetDrawableSize(m_window, &width, &height);
-    SDL_SetWindowTitle(m_window, windowTitle(m_configuration.name, width, height).c_str());
+    const SDL_Point size = pixels::drawableSize(m_window);
+    SDL_SetWindowTitle(m_window, windowTitle(m_configuration.name, size.x, size.y).c_str());
 }
 
 } // namespace framework::sdl

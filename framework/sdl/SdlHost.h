@@ -43,7 +43,6 @@ public:
 private:
     // Host main, in parts.
     int hostMain();
-    void enterWorkingDirectory();
     bool createWindow();
     void startApplication();
     void mainLoop();
@@ -58,6 +57,8 @@ private:
     void handleKey(const SDL_KeyboardEvent& key);
     void handleActivation(bool active);
     void handleSize();
+    // Handles at once the size change that a window request of the host has just made.
+    void handleRequestedSize();
     void handleTouch(const SDL_TouchFingerEvent& finger, input::TouchPhase phase);
     // Ends the main loop at its next turn with `code` as the exit code.
     void postQuit(int code);

@@ -3,6 +3,7 @@
 #include "framework/KeyCodes.h"
 #include "framework/sdl/SdlHost.h"
 #include "framework/sdl/SdlKeyMap.h"
+#include "framework/sdl/WindowPixels.h"
 #include "lang/Log.h"
 
 namespace framework::sdl {
@@ -19,6 +20,14 @@ int buttonCode(Uint8 button) {
     default:
         return kKeyNone;
     }
+}
+
+// An event filter that takes the window's size changes out of the queue, counting them.
+int takeSizeChange(void* count, SDL_Event* event) {
+    if (event->type != SDL_WINDOWEVENT || event->window.event != SDL_WINDOWEVENT_SIZE_CHANGED)
+        return 1;
+    ++*static_cast<int*>(count);
+    return 0;
 }
 
 } // namespace
@@ -45,10 +54,9 @@ void SdlHost::handleEvent(const SDL_Event& event) {
         handleKey(event.key);
         break;
     case SDL_MOUSEMOTION: {
-        int width = 0;
-        int height = 0;
-        SDL_GetWindowSize(m_window, &width, &height);
-        input::moveMouse(*m_app, contextView(), event.motion.x, event.motion.y, m_mouseLocked, width, height);
+        const SDL_Point position = pixels::fromPoints(m_window, event.motion.x, event.motion.y);
+        const SDL_Point size = pixels::drawableSize(m_window);
+        input::moveMouse(*m_app, contextView(), position.x, position.y, m_mouseLocked, size.x, size.y);
         break;
     }
     case SDL_MOUSEBUTTONDOWN:
@@ -130,11 +138,9 @@ void SdlHost::handleKey(const SDL_KeyboardEvent& key) {
 }
 
 void SdlHost::handleTouch(const SDL_TouchFingerEvent& finger, input::TouchPhase phase) {
-    int width = 0;
-    int height = 0;
-    SDL_GetWindowSize(m_window, &width, &height);
-    const TouchPoint point{static_cast<std::uint32_t>(finger.fingerId), static_cast<int>(finger.x * width),
-                           static_cast<int>(finger.y * height)};
+    const SDL_Point size = pixels::drawableSize(m_window);
+    const TouchPoint point{static_cast<std::uint32_t>(finger.fingerId), static_cast<int>(finger.x * size.x),
+                           static_cast<int>(finger.y * size.y)};
     input::touch(*m_app, contextView(), phase, point);
 }
 
@@ -162,16 +168,25 @@ void SdlHost::handleActivation(bool active) {
 void SdlHost::handleSize() {
     if (m_errorShown || !m_context)
         return;
-    int width = 0;
-    int height = 0;
-    SDL_GL_GetDrawableSize(m_window, &width, &height);
-    if (width == 0 || height == 0)
+    const SDL_Point size = pixels::drawableSize(m_window);
+    if (size.x == 0 || size.y == 0)
         return;
     if (m_app)
-        input::resize(*m_app, *m_context, width, height);
+        input::resize(*m_app, *m_context, size.x, size.y);
     else
-        m_context->resize(width, height);
+        m_context->resize(size.x, size.y);
     updateTitle();
+}
+
+// Windows handles the size message inside the call that resizes the window, so a request made
+// from the application's update sees the new size before it returns. SDL queues the change:
+// handle it now, once, and take it out of the queue.
+void SdlHost::handleRequestedSize() {
+    SDL_PumpEvents();
+    int changes = 0;
+    SDL_FilterEvents(takeSizeChange, &changes);
+    if (changes > 0)
+        handleSize();
 }
 
 void SdlHost::postQuit(int code) {
@@ -183,8 +198,11 @@ void SdlHost::postQuit(int code) {
 // made then have nothing to act on, except the orientation, which the context is made with.
 
 void SdlHost::setResolution(int width, int height) {
-    if (m_window)
-        SDL_SetWindowSize(m_window, width, height);
+    if (!m_window)
+        return;
+    const SDL_Point points = pixels::toPoints(m_window, width, height);
+    SDL_SetWindowSize(m_window, points.x, points.y);
+    handleRequestedSize();
 }
 
 void SdlHost::setOrientation(int orientation) {
@@ -200,7 +218,10 @@ void SdlHost::setOrientation(int orientation) {
 }
 
 void SdlHost::pause() {
-    m_active = false;
+    // An automated run must reach its frame count: the application hears of the pause, but the
+    // loop does not stop to wait for a resume that may never come.
+    if (!m_commandLine.frames)
+        m_active = false;
     if (m_app) {
         m_app->setActive(false);
         m_app->setForeground(false);
@@ -235,6 +256,7 @@ void SdlHost::setFullScreen(bool fullScreen) {
         m_fullScreen = false;
         SDL_SetWindowGrab(m_window, SDL_FALSE);
     }
+    handleRequestedSize();
 }
 
 void SdlHost::setMouseLocked(bool locked) {

@@ -6,6 +6,7 @@
 #include "framework/App.h"
 #include "framework/Host.h"
 #include "framework/HostEvents.h"
+#include "framework/sdl/WindowPixels.h"
 #include "lang/Log.h"
 #include "renderer/Context.h"
 
@@ -34,6 +35,14 @@ template <class... Args> std::string entry(const char* format, Args... args) {
 }
 
 class TestApp;
+
+// Sizes are drawable pixels: a test display is never scaled, so the host is made to see
+// `ratio` pixels per window point for the length of the object's life.
+class SimulatedScale {
+public:
+    explicit SimulatedScale(float ratio) { framework::sdl::pixels::simulateRatio(ratio); }
+    ~SimulatedScale() { framework::sdl::pixels::simulateRatio(0.0f); }
+};
 
 // What one run does.
 struct HostRun {
@@ -106,7 +115,6 @@ protected:
     void SetUp() override {
         if (const std::string reason = skipReason(GetParam()); !reason.empty())
             GTEST_SKIP() << reason;
-        SDL_SetHint(SDL_HINT_VIDEODRIVER, GetParam());
         using namespace framework::events;
         auto record = [this](std::string text) { log.push_back("#" + text); };
         m_links = {
@@ -144,6 +152,7 @@ protected:
                                                appsMade++;
                                                return std::make_unique<TestApp>(os, log, run);
                                            }};
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, GetParam()); // each run's SDL_Quit clears the hints
         return framework::run(commandLine, application);
     }
 

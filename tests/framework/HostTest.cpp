@@ -9,6 +9,7 @@
 
 #include <SDL_image.h>
 
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <stdexcept>
@@ -116,30 +117,97 @@ TEST_P(HostTest, InputReachesTheApplicationThenItsChannel) {
                                                           "#touchBegan 7 160 60"}));
 }
 
-TEST_P(HostTest, ResizeTellsContextAndApplicationRedrawsAndRetitles) {
-    // The display server resizes in its own time: the run goes on until the resize has come.
-    HostRun run;
-    run.frames = 1000;
-    int quitIn = -1;
-    run.onFrame = [&](TestApp& app, gr::Context&, int frame) {
-        app.log(std::string("title ") + SDL_GetWindowTitle(SDL_GL_GetCurrentWindow()));
-        if (frame == 1)
-            app.os().setResolution(300, 200);
-        if (quitIn < 0 && std::find(log.begin(), log.end(), "#resized") != log.end())
-            quitIn = 1;
-        if (quitIn == 0)
-            app.requestQuit(0);
-        else if (quitIn > 0)
-            --quitIn;
-        else
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+TEST_P(HostTest, SizeChangesAreHandledOnceBeforeTheRequestReturns) {
+    struct Case {
+        float ratio;
+        std::function<void(framework::OSInterface&)> request;
+        std::string size;   // the new drawable size; empty for the full screen's, whatever it is
+        std::string points; // the new window size in points, for the same cases
     };
-    EXPECT_EQ(runHost(run), 0);
-    EXPECT_THAT(only({"update", "title"}),
-                testing::IsSupersetOf({"update 0.02 3 320x240", "title Host test (320x240)"}));
-    EXPECT_THAT(only({"update", "resolutionChanged", "#resized", "title"}, "resolutionChanged"),
-                ElementsAre("resolutionChanged", "#resized", "update 0 1 300x200", "update 0.02 3 300x200",
-                            "title Host test (300x200)", "update 0.02 3 300x200", "title Host test (300x200)"));
+    const auto resolution = [](framework::OSInterface& os) { os.setResolution(300, 200); };
+    const Case cases[] = {
+        {1.0f, resolution, "300x200", "300x200"},
+        {2.0f, resolution, "300x200", "150x100"},
+        {1.5f, resolution, "300x200", "200x133"},
+        {1.0f, [](framework::OSInterface& os) { os.setFullScreenMode(true); }, "", ""},
+    };
+    for (const Case& test : cases) {
+        // A shared X server applies a full-screen switch when no other test's window is in the
+        // way, which is not the test's to control.
+        if (test.size.empty() && GetParam() == std::string("x11"))
+            continue;
+        log.clear();
+        SimulatedScale scale(test.ratio);
+        HostRun run;
+        run.frames = 2;
+        run.onFrame = [&test](TestApp& app, gr::Context& context, int frame) {
+            if (frame != 1)
+                return;
+            test.request(app.os());
+            SDL_Window* window = SDL_GL_GetCurrentWindow();
+            int width = 0, height = 0;
+            SDL_GetWindowSize(window, &width, &height);
+            app.log(entry("returned %dx%d %dx%d", context.width(), context.height(), width, height));
+            app.log(std::string("title ") + SDL_GetWindowTitle(window));
+        };
+        EXPECT_EQ(runHost(run), 0);
+        const std::vector<std::string> returned = only({"returned"});
+        ASSERT_EQ(returned.size(), 1u);
+        char size[32] = "", points[32] = "";
+        ASSERT_EQ(std::sscanf(returned[0].c_str(), "returned %31s %31s", size, points), 2);
+        EXPECT_NE(std::string(size),
+                  entry("%dx%d", static_cast<int>(320 * test.ratio), static_cast<int>(240 * test.ratio)));
+        if (!test.size.empty()) {
+            EXPECT_EQ(returned[0], "returned " + test.size + " " + test.points);
+        }
+        EXPECT_THAT(only({"update", "resolutionChanged", "#resized", "returned", "title"}, "resolutionChanged"),
+                    ElementsAre("resolutionChanged", "#resized", entry("update 0 1 %s", size), returned[0],
+                                entry("title Host test (%s)", size), entry("update 0.02 3 %s", size)))
+            << test.ratio << " " << testing::PrintToString(log);
+    }
+}
+
+TEST_P(HostTest, ScaledDisplaysReportPositionsInDrawablePixels) {
+    if (GetParam() == std::string("x11"))
+        GTEST_SKIP() << "the pointer of a shared X server is moved by other tests";
+    // The 320 x 240 point window; the locked mouse is at (170, 120) points, 10 right of centre.
+    const std::pair<float, std::vector<std::string>> cases[] = {
+        {2.0f, {"title Host test (640x480)", "mouseMoved 20 42", "touchBegan 7 320 120", "mouseMoved 20 0"}},
+        {1.5f, {"title Host test (480x360)", "mouseMoved 15 31", "touchBegan 7 240 90", "mouseMoved 15 0"}},
+    };
+    for (const auto& [ratio, expected] : cases) {
+        log.clear();
+        SimulatedScale scale(ratio);
+        HostRun run;
+        run.onFrame = [](TestApp& app, gr::Context&, int frame) {
+            SDL_Event event{};
+            event.type = SDL_MOUSEMOTION;
+            if (frame == 1) {
+                app.log("pushed");
+                app.log(std::string("title ") + SDL_GetWindowTitle(SDL_GL_GetCurrentWindow()));
+                event.motion.x = 10;
+                event.motion.y = 21;
+                push(event);
+                SDL_Event finger{};
+                finger.type = SDL_FINGERDOWN;
+                finger.tfinger.fingerId = 7;
+                finger.tfinger.x = 0.5f;
+                finger.tfinger.y = 0.25f;
+                push(finger);
+            } else if (frame == 2) {
+                app.os().setMouseLocked(true);
+                event.motion.x = 170;
+                event.motion.y = 120;
+                push(event);
+            } else {
+                app.log("end");
+            }
+        };
+        EXPECT_EQ(runHost(run), 0);
+        std::vector<std::string> seen = only({"title", "mouseMoved", "touchBegan", "end"}, "pushed");
+        seen.erase(std::find(seen.begin(), seen.end(), "end"), seen.end());
+        EXPECT_EQ(seen, expected) << ratio;
+    }
 }
 
 TEST_P(HostTest, OrientationTurnsContextAndPositions) {
@@ -323,6 +391,7 @@ TEST_P(HostTest, ConfigurationArgumentSetsTheWorkingDirectory) {
     const std::filesystem::path folder =
         std::filesystem::temp_directory_path() / ("tumble-host-test-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
+    std::fclose(std::fopen((folder / "config.lua").c_str(), "w"));
     HostRun run;
     run.arguments = {"host-test", (folder / "config.lua").string()};
     std::filesystem::path seen;
@@ -366,6 +435,27 @@ TEST_P(HostTest, AutomatedRunsKeepRunningWithoutTheFocus) {
     EXPECT_EQ(runHost(run), 0);
     EXPECT_EQ(only({"update"}).size(), 3u);
     EXPECT_THAT(only({"setActive"}), ElementsAre("setActive 1"));
+}
+
+TEST_P(HostTest, AutomatedRunsKeepRunningWhenTheApplicationPauses) {
+    // Were the loop to wait for a resume, only the watchdog's quit would end the run.
+    std::atomic<bool> done = false;
+    std::thread watchdog([&done] {
+        for (int wait = 0; wait < 300 && !done; ++wait)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (!done)
+            push(SDL_Event{SDL_QUIT});
+    });
+    HostRun run;
+    run.onFrame = [](TestApp& app, gr::Context&, int frame) {
+        if (frame == 1)
+            app.os().pause();
+    };
+    EXPECT_EQ(runHost(run), 0);
+    done = true;
+    watchdog.join();
+    EXPECT_THAT(only({"update", "setActive"}), ElementsAre("setActive 1", "update 0.02 3 320x240", "setActive 0",
+                                                           "update 0.02 3 320x240", "update 0.02 3 320x240"));
 }
 
 TEST_P(HostTest, FullScreenSwitchReturnsToTheSamePlace) {

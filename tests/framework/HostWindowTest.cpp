@@ -48,24 +48,30 @@ TEST_P(HostWindowTest, CursorsByNameAndFromFiles) {
 }
 
 TEST_P(HostWindowTest, LockedMouseIsHeldAtTheCentreAndReportedFromIt) {
-    // The pointer moves when the display server gets to it: the run ends once it has.
-    HostRun run;
-    run.frames = 1000;
-    run.onFrame = [this](TestApp& app, gr::Context&, int frame) {
-        if (frame == 1) {
-            EXPECT_TRUE(app.os().setMouseLocked(true));
-            app.log(entry("locked %d shown %d", app.os().isMouseLocked(), SDL_ShowCursor(SDL_QUERY)));
-        } else if (const auto moves = only({"mouseMoved"}, "locked 1 shown 0");
-                   !moves.empty() && moves.back() == "mouseMoved 0 0") {
-            app.requestQuit(0);
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    };
-    EXPECT_EQ(runHost(run), 0);
-    // Once the pointer has been put at the centre, it is reported there as (0, 0).
-    const auto moves = only({"mouseMoved"}, "locked 1 shown 0");
-    ASSERT_FALSE(moves.empty());
-    EXPECT_EQ(moves.back(), "mouseMoved 0 0") << testing::PrintToString(log);
+    // With 2 pixels per point the centre is taken from the drawable, 640 x 480 pixels, and the
+    // pointer goes to the window point that shows it.
+    for (float ratio : {1.0f, 2.0f}) {
+        log.clear();
+        SimulatedScale scale(ratio);
+        // The pointer moves when the display server gets to it: the run ends once it has.
+        HostRun run;
+        run.frames = 1000;
+        run.onFrame = [this](TestApp& app, gr::Context&, int frame) {
+            if (frame == 1) {
+                EXPECT_TRUE(app.os().setMouseLocked(true));
+                app.log(entry("locked %d shown %d", app.os().isMouseLocked(), SDL_ShowCursor(SDL_QUERY)));
+            } else if (const auto moves = only({"mouseMoved"}, "locked 1 shown 0");
+                       !moves.empty() && moves.back() == "mouseMoved 0 0") {
+                app.requestQuit(0);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        };
+        EXPECT_EQ(runHost(run), 0);
+        // Once the pointer has been put at the centre, it is reported there as (0, 0).
+        const auto moves = only({"mouseMoved"}, "locked 1 shown 0");
+        ASSERT_FALSE(moves.empty()) << ratio;
+        EXPECT_EQ(moves.back(), "mouseMoved 0 0") << ratio << testing::PrintToString(log);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Drivers, HostWindowTest, testing::Values("x11"));

@@ -8,7 +8,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <future>
+#include <memory>
 #include <optional>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <thread>
 #include <unistd.h>
 
@@ -86,6 +90,40 @@ TEST_F(PlatformFilesTest, SecondInstanceAsksTheFirstToRaiseItsWindow) {
     // Once the first has ended, the next start runs.
     framework::SingleInstance next("/usr/games/tumble", [] {});
     EXPECT_TRUE(next.acquired());
+}
+
+// Connects to the only instance socket in `folder` and never writes; returns the descriptor.
+int connectSilently(const fs::path& folder) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    for (const fs::directory_entry& file : fs::directory_iterator(folder)) {
+        if (file.path().extension() == ".sock")
+            file.path().string().copy(address.sun_path, sizeof address.sun_path - 1);
+    }
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    EXPECT_EQ(connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0) << address.sun_path;
+    return fd;
+}
+
+TEST_F(PlatformFilesTest, SilentClientHoldsUpNeitherLaterStartsNorTheShutDown) {
+    ScopedEnvironment runtime("XDG_RUNTIME_DIR", m_folder.string());
+    std::atomic<int> raised = 0;
+    auto first = std::make_unique<framework::SingleInstance>("/usr/games/tumble", [&raised] { ++raised; });
+    const int early = connectSilently(m_folder);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20)); // the listener waits on it
+    EXPECT_FALSE(framework::SingleInstance("/usr/games/tumble", [] {}).acquired());
+    for (int wait = 0; wait < 200 && raised < 1; ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(raised, 1);
+
+    const int late = connectSilently(m_folder);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20)); // the listener waits on it
+    std::future<void> shutDown = std::async(std::launch::async, [&first] { first.reset(); });
+    const bool inTime = shutDown.wait_for(std::chrono::seconds(2)) == std::future_status::ready;
+    for (int fd : {early, late})
+        close(fd); // lets a listener stuck in a read go
+    shutDown.wait();
+    EXPECT_TRUE(inTime) << "the shut-down waited for a client that never wrote";
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -14,8 +15,12 @@ struct Result {
     std::string output;
 };
 
-Result runTumble(const std::string& arguments) {
-    const std::string command = "SDL_VIDEODRIVER=offscreen " TUMBLE_BIN_DIR "/tumble " + arguments + " 2>&1";
+// Runs the executable with `arguments` in the working directory `folder` (the test's own when
+// empty).
+Result runTumble(const std::string& arguments, const std::string& folder = {}) {
+    const std::string command = (folder.empty() ? "" : "cd '" + folder + "' && ") +
+                                "SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy " TUMBLE_BIN_DIR "/tumble " +
+                                arguments + " 2>&1";
     Result result;
     FILE* pipe = popen(command.c_str(), "r");
     char buffer[512];
@@ -53,6 +58,27 @@ TEST(TumbleExecutableTest, HeadlessRunWritesItsLastFrame) {
     EXPECT_GT(picture->h, 0);
     SDL_FreeSurface(picture);
     std::remove(file.c_str());
+}
+
+// Started from a folder that holds a game of its own (the demo's), an argument naming a game
+// that is not there is an error: nothing runs, least of all the game of the working directory.
+TEST(TumbleExecutableTest, MissingGameIsAnErrorAndRunsNothing) {
+    const std::string demo = TUMBLE_BIN_DIR "/../games/demo";
+    ASSERT_TRUE(std::filesystem::exists(demo + "/config.lua"));
+    const std::string shot = "/tmp/tumble-missing-" + std::to_string(getpid()) + ".png";
+    const std::string bin = TUMBLE_BIN_DIR;
+    const std::pair<std::string, std::string> cases[] = {
+        {"nosuchdir/config.lua", "cannot enter the game folder nosuchdir: No such file or directory"},
+        {bin + "/missing.lua", "no configuration file " + bin + "/missing.lua"},
+        {bin + "/shaders", "no configuration file " + bin + "/shaders"},
+    };
+    for (const auto& [argument, message] : cases) {
+        const Result run = runTumble("'" + argument + "' --frames 2 --screenshot " + shot, demo);
+        EXPECT_EQ(run.exitCode, 1) << argument;
+        EXPECT_EQ(run.output, TUMBLE_BIN_DIR "/tumble: " + message + "\n");
+        EXPECT_FALSE(std::filesystem::exists(shot)) << argument;
+        std::remove(shot.c_str());
+    }
 }
 
 } // namespace

@@ -87,6 +87,25 @@ TEST(ModuleLoaderTest, WhenEveryKindFailsTheReportNamesEachAndTheLogSaysWhy) {
     EXPECT_NE(listener.messages.back().find("Test module refuses 320x240"), std::string::npos);
 }
 
+TEST(ModuleLoaderTest, AModuleFailingWithAnyStandardExceptionGivesWayToTheNextKind) {
+    struct Case {
+        int width;
+        std::string reason;
+    };
+    for (const Case& failure :
+         {Case{320, "Test module refuses 320x240"}, Case{0, "Test module has no library for its drawing"}}) {
+        RecordingListener listener;
+        const gr::ContextTarget target{failure.width, 240, 0, nullptr, nullptr};
+        const lang::Ref<gr::Context> context =
+            gr::createContext({RendererKind::Dx11, RendererKind::Xna}, kModules, target);
+        ASSERT_TRUE(context) << failure.reason;
+        EXPECT_EQ(context->kind(), RendererKind::Xna);
+        EXPECT_EQ(listener.messages.front(), "DirectX 11 renderer failed: " + failure.reason);
+        EXPECT_EQ(messageOf<gr::GraphicsException>([&] { gr::createContext({RendererKind::Dx11}, kModules, target); }),
+                  "DirectX 11 renderer not supported!\n");
+    }
+}
+
 TEST(ModuleLoaderTest, FirstKindThatMakesAContextIsUsed) {
     const lang::Ref<gr::Context> context = gr::createContext(
         {RendererKind::Gles1, RendererKind::Xna, RendererKind::Dx11}, kModules, {320, 240, 1, nullptr, nullptr});
