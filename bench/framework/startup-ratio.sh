@@ -6,4 +6,4 @@ build=${1:-build}
 runs=${2:-15}
 export SDL_AUDIODRIVER=dummy
 SDL_VIDEODRIVER=offscreen "$build/bin/startup_ratio" "$runs" "${@:3}"
-xvfb-run -a -s "-screen 0 1280x1024x24" env -u SDL_VIDEODRIVER "$build/bin/startup_ratio" "$runs" "${@:3}"
+xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" env -u SDL_VIDEODRIVER "$build/bin/startup_ratio" "$runs" "${@:3}"
