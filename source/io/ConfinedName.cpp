@@ -10,7 +10,8 @@ bool isConfined(std::string_view name) {
     // The joins drop one leading separator and keep the rest, which count for nothing when ".."
     // climbs: "//../x" under "data" is "x" beside "data". So the name counts from its first segment.
     name.remove_prefix(std::min(name.find_first_not_of("/\\"), name.size()));
-    const std::string_view path = PathName(name).toString();
+    const PathName normalised(name);
+    const std::string_view path = normalised.toString();
     return path != ".." && !path.starts_with("../");
 }
 

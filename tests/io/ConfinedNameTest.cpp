@@ -31,6 +31,9 @@ TEST(ConfinedName, OnlyNamesThatClimbOutOfTheirFolderAreRefused) {
         {"//../x.lua", false},
         {"\\..\\x.lua", false},
         {"a//../../x", false},
+        // Longer than a short string's inline buffer: the normalised text lives on the heap.
+        {"../../etc/a-name-longer-than-sixteen-bytes.lua", false},
+        {"saves/a-name-longer-than-sixteen-bytes.lua", true},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(io::isConfined(c.name), c.confined) << c.name;
