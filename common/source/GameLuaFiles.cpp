@@ -30,6 +30,7 @@
 
 #include <exception>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 namespace {
@@ -48,11 +49,19 @@ ScriptChunk openScript(const std::string& path) {
     return {archive->getEntry(0), archive->getEntryName(0)};
 }
 
+/// `name` in the data folder; nothing for a name that would climb out of it.
+std::optional<std::string> confinedDataFile(const framework::App& app, const std::string& name) {
+    if (!io::isConfined(name))
+        return std::nullopt;
+    return app.resolvePath(name).toString();
+}
+
 /// `name` in the data folder. Raises `io::IOException` for a name that would climb out of it.
 std::string dataFile(const framework::App& app, const std::string& name) {
-    if (!io::isConfined(name))
+    std::optional<std::string> path = confinedDataFile(app, name);
+    if (!path)
         throw io::IOException(lang::Format("The file name \"{0}\" leads out of the data folder", name));
-    return app.resolvePath(name).toString();
+    return *std::move(path);
 }
 
 /// The file that saves `table`: its text, enciphered with `cipher` when there is one.
@@ -157,10 +166,14 @@ void GameLua::saveLuaFile(const std::string& file, const std::string& name, bool
     if (!isTable(name))
         return;
     const std::vector<std::uint8_t> bytes = savedFile(getTable(name), enciphered ? &m_saveCipher : nullptr);
-    if (enciphered)
-        writeFile(io::AppDataOutputStream(file), bytes);
-    else
+    if (!enciphered) {
         writeFile(io::AtomicFileOutputStream(m_app.resolvePath(file).toString()), bytes);
+        return;
+    }
+    // The save cipher has no random part (zero vector, PKCS#7 padding), so an unchanged table
+    // gives the same bytes, and the slow flush to the disk can be skipped.
+    if (!holds(file, bytes))
+        writeFile(io::AppDataOutputStream(file), bytes);
 }
 
 lua::LuaTable GameLua::readSavedTable(const std::string& file) {
@@ -191,14 +204,7 @@ lua::LuaTable GameLua::readSavedTable(const std::string& file) {
 void GameLua::saveTablesAtExit() {
     for (const char* name : {"settings", "bi_data"}) {
         try {
-            if (!isTable(name))
-                continue;
-            const std::string file = std::string(name) + ".lua";
-            // The save cipher has no random part (zero vector, PKCS#7 padding), so an unchanged
-            // table gives the same bytes, and the slow flush to the disk can be skipped.
-            const std::vector<std::uint8_t> bytes = savedFile(getTable(name), &m_saveCipher);
-            if (!holds(file, bytes))
-                writeFile(io::AppDataOutputStream(file), bytes);
+            saveLuaFile(std::string(name) + ".lua", name, true);
         } catch (const std::exception& error) {
             LOG_ERROR("Game", "Saving %s failed: %s", name, error.what());
         }
@@ -217,10 +223,9 @@ bool GameLua::checkForLuaFile(const std::string& path) {
 
 // createDirectory(path): a failure, or a path out of the data folder, is not reported
 void GameLua::createDirectory(const std::string& path) {
-    if (!io::isConfined(path))
-        return;
     std::error_code ignored;
-    std::filesystem::create_directory(m_app.resolvePath(path).toString(), ignored);
+    if (const std::optional<std::string> folder = confinedDataFile(m_app, path))
+        std::filesystem::create_directory(*folder, ignored);
 }
 
 // checkDirectory(path) -> whether a file or folder exists at the path, taken as it is
@@ -233,10 +238,11 @@ bool GameLua::checkDirectory(const std::string& path) {
 // for a pattern out of the data folder
 lua::LuaTable GameLua::getDirectoryFileList(const std::string& search) {
     lua::LuaTable names(state());
-    if (!io::isConfined(search))
+    const std::optional<std::string> pattern = confinedDataFile(m_app, search);
+    if (!pattern)
         return names;
     int index = 0;
-    for (const std::string& name : listMatchingEntries(m_app.resolvePath(search).toString()))
+    for (const std::string& name : listMatchingEntries(*pattern))
         names.set(++index, name);
     return names;
 }
