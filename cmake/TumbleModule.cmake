@@ -9,13 +9,18 @@ endfunction()
 
 # tumble_test(NAME [WINDOW_SYSTEM] SOURCES... LIBS ...): one GoogleTest executable registered
 # with CTest. The working directory is the test's source folder so that tests find their data
-# files. WINDOW_SYSTEM marks tests that switch full screen, take focus or move the pointer of the
-# shared display: they run one at a time, so no other such test's window is in their way.
+# files. WINDOW_SYSTEM marks tests that open windows on the shared display: they run one at a
+# time, because a full-screen switch, the focus or the pointer of one test's window is not
+# applied reliably while another test's window comes and goes.
 function(tumble_test name)
     cmake_parse_arguments(ARG "WINDOW_SYSTEM" "" "SOURCES;LIBS;LABELS" ${ARGN})
-    set(lock "")
+    # An empty value would vanish from the list and shift every property after it.
+    set(properties TIMEOUT 300)
+    if(ARG_LABELS)
+        list(APPEND properties LABELS "${ARG_LABELS}")
+    endif()
     if(ARG_WINDOW_SYSTEM)
-        set(lock RESOURCE_LOCK window-system)
+        list(APPEND properties RESOURCE_LOCK window-system)
     endif()
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
@@ -25,7 +30,7 @@ function(tumble_test name)
     target_compile_definitions(${name} PRIVATE TUMBLE_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data"
                                                TUMBLE_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
     gtest_discover_tests(${name} WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}
-                         PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT 300 ${lock}
+                         PROPERTIES ${properties}
                          DISCOVERY_TIMEOUT 60)
 endfunction()
 
