@@ -40,6 +40,7 @@ GameLua::GameLua(framework::App& app, CameraZoom& zoom, lua::LuaState& state, gr
     registerLoggingNatives();
     registerViewNatives();
     registerDrawingNatives();
+    registerLevelNatives();
     registerFileNatives();
     registerDateNatives();
     registerTrajectoryNatives();
@@ -113,6 +114,6 @@ void GameLua::addObject(std::unique_ptr<GameObject> object) {
 void GameLua::setWorld(std::unique_ptr<PhysicsWorld> world) { m_world = std::move(world); }
 
 void GameLua::finishStartUp() {
-    loadLuaFile(getString("scriptPath") + "/blocks.lua", "blockTable");
+    loadBlockTable();
     callScript("createStartUpAssets");
 }

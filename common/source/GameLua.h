@@ -3,7 +3,9 @@
 #include "GameConfiguration.h"
 #include "GameObject.h"
 #include "GameTimer.h"
+#include "LevelAvailability.h"
 #include "PhysicsWorld.h"
+#include "ThemeLayer.h"
 #include "Trajectories.h"
 #include "lua/LuaObject.h"
 #include "lua/LuaTable.h"
@@ -16,6 +18,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class CameraZoom;
 
@@ -267,4 +270,41 @@ private:
     std::unique_ptr<PhysicsWorld> m_world;
     std::map<std::string, std::unique_ptr<GameObject>> m_objects;
     Trajectories m_trajectories;
+
+    // Levels (GameLuaLevels.cpp).
+public:
+    /// True while "loadLevel" runs: contact handling ignores contacts then.
+    bool isLoading() const { return m_loading; }
+    /// The theme's background layers, drawn behind the world, in the theme's order.
+    const std::vector<ThemeLayer>& backgroundLayers() const { return m_backgroundLayers; }
+    /// The theme's foreground layers, drawn in front of the world, in the theme's order.
+    const std::vector<ThemeLayer>& foregroundLayers() const { return m_foregroundLayers; }
+    /// The theme's sky colour, components 0 to 255.
+    const ThemeColour& skyColour() const { return m_skyColour; }
+    /// The theme's ground colour, components 0 to 255.
+    const ThemeColour& groundColour() const { return m_groundColour; }
+
+private:
+    void registerLevelNatives();
+    /// Loads scriptPath + "/blocks.lua" into the global "blockTable" (failures are logged).
+    void loadBlockTable();
+    void loadLevel(const std::string& name, const std::string& key);
+    /// The level table of the level file `name` + ".lua", deciphered with `key` (empty: the
+    /// data key). Raises the engine's exceptions when it does not load.
+    lua::LuaTable readLevel(const std::string& name, const std::string& key);
+    void setTheme(const std::string& name);
+    int saveLevel(lua::LuaState& state);
+    void checkLevelAvailabilityOnline();
+    lua::LuaTable getOnlineCheckStatus();
+
+    bool m_loading = false;
+    /// "objects".world, the global "deadBlocks" and "blockTable", bound when a level loads.
+    lua::LuaTable m_worldTable;
+    lua::LuaTable m_deadBlocks;
+    lua::LuaTable m_blockTable;
+    ThemeColour m_skyColour;
+    ThemeColour m_groundColour;
+    std::vector<ThemeLayer> m_backgroundLayers;
+    std::vector<ThemeLayer> m_foregroundLayers;
+    LevelAvailabilityCheck m_levelCheck;
 };
