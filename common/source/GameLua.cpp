@@ -32,8 +32,11 @@ GameLua::GameLua(framework::App& app, CameraZoom& zoom, lua::LuaState& state, gr
                  const PathsAndFlags& paths)
     : lua::LuaObject(state), m_app(app), m_zoom(zoom), m_context(context), m_deviceId(machineIdentifier()),
       m_keyPressed(state), m_keyReleased(state), m_keyHold(state), m_cursor(state), m_multitouchSweep(state),
-      m_multitouchZoom(state), m_clippedText(state), m_objectsTable(state), m_nuked(state) {
+      m_multitouchZoom(state), m_clippedText(state), m_objectsTable(state), m_nuked(state), m_worldTable(state), m_deadBlocks(state),
+      m_blockTable(state) {
     inheritGlobals();
+    m_world = std::make_unique<PhysicsWorld>(kDefaultGravity);
+    m_world->setContactHandler(this);
 
     // Natives, family by family in the order the families first appear in the native list.
     registerTimerNatives();
@@ -46,6 +49,7 @@ GameLua::GameLua(framework::App& app, CameraZoom& zoom, lua::LuaState& state, gr
     registerTrajectoryNatives();
     registerPlatformNatives();
     registerJSONNatives();
+    registerObjectNatives();
     set("iapEnabled", false);
 
     set("uniqueDeviceId", m_deviceId);
@@ -60,6 +64,8 @@ GameLua::GameLua(framework::App& app, CameraZoom& zoom, lua::LuaState& state, gr
     m_multitouchZoom.set("zoomCoolingTime", -1.0f);
     set("clippedText", m_clippedText);
     set("objects", m_objectsTable);
+    m_objectsTable.set("world", lua::LuaTable(state));
+    m_objectsTable.set("joints", lua::LuaTable(state));
 
     set("nuked", m_nuked);
     set("highscores", readSavedTable("highscores.lua"));
@@ -78,6 +84,7 @@ GameLua::GameLua(framework::App& app, CameraZoom& zoom, lua::LuaState& state, gr
     set("isLiteVersion", paths.lite);
     set("isHDVersion", paths.hd);
     set("isBetaVersion", paths.beta);
+    bindLevelTables();
 }
 
 GameLua::~GameLua() {
@@ -106,14 +113,17 @@ void GameLua::callScript(const char* name, std::initializer_list<float> argument
 
 std::optional<std::string> GameLua::takeScreenCapture() { return std::exchange(m_screenCapture, std::nullopt); }
 
-void GameLua::addObject(std::unique_ptr<GameObject> object) {
-    const std::string name = object->name;
-    m_objects[name] = std::move(object);
+void GameLua::bindLevelTables() {
+    if (m_objectsTable.isTable("world"))
+        m_worldTable = m_objectsTable.getTable("world");
+    if (!isTable("deadBlocks"))
+        set("deadBlocks", lua::LuaTable(state()));
+    m_deadBlocks = getTable("deadBlocks");
+    m_blockTable = isTable("blockTable") ? getTable("blockTable") : lua::LuaTable(state());
 }
-
-void GameLua::setWorld(std::unique_ptr<PhysicsWorld> world) { m_world = std::move(world); }
 
 void GameLua::finishStartUp() {
     loadBlockTable();
+    bindLevelTables();
     callScript("createStartUpAssets");
 }

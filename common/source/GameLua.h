@@ -3,10 +3,12 @@
 #include "GameConfiguration.h"
 #include "GameObject.h"
 #include "GameTimer.h"
+#include "JointRecord.h"
 #include "LevelAvailability.h"
-#include "PhysicsWorld.h"
 #include "ThemeLayer.h"
 #include "Trajectories.h"
+#include "physics/ContactHandler.h"
+#include "physics/PhysicsWorld.h"
 #include "lua/LuaObject.h"
 #include "lua/LuaTable.h"
 #include "util/AES.h"
@@ -18,6 +20,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class CameraZoom;
@@ -43,10 +46,12 @@ class LuaState;
 ///
 /// The class is split into one file per family of natives (GameLuaTimer.cpp, GameLuaFiles.cpp,
 /// ...), each registering its own. Main thread only.
-class GameLua : public lua::LuaObject {
+class GameLua : public lua::LuaObject, private ContactHandler {
 public:
     /// Fixed physics step, seconds (the float the frame update compares against).
     static constexpr float kStep = 0.0333333f;
+    /// The world's gravity until the scripts set it (world units per second squared, y down).
+    static constexpr Vector2 kDefaultGravity{0.0f, 20.0f};
 
     /// Registers the natives and globals and reads the saved tables "highscores", "settings"
     /// and "bi_data" from the application-data folder. `app`, `zoom`, `state` and `context`
@@ -96,15 +101,14 @@ public:
 
     // The game world.
 
-    /// Takes over an object, which must have a body, keyed by its name (a new object replaces
-    /// one of the same name).
-    /// Until the creation natives exist, tests and benchmarks add their objects here.
-    void addObject(std::unique_ptr<GameObject> object);
     /// The objects by name, in name order.
     const std::map<std::string, std::unique_ptr<GameObject>>& objects() const { return m_objects; }
-    /// Gives the game its physics world; without one the fixed steps run the scripts' step
-    /// callbacks and the bookkeeping, and nothing moves.
-    void setWorld(std::unique_ptr<PhysicsWorld> world);
+    /// The names of the objects on each drawing layer (zOrder truncated), layers in order.
+    const std::map<int, std::vector<std::string>>& layers() const { return m_layers; }
+    /// The physics world the objects live in, for the whole life of the game.
+    PhysicsWorld& world() { return *m_world; }
+    /// True while a level loads: contact handling ignores contacts then.
+    bool isLoading() const { return m_loading; }
     /// The recorded flight paths.
     const Trajectories& trajectories() const { return m_trajectories; }
     /// Seconds not yet simulated (less than one step after a frame).
@@ -126,8 +130,6 @@ public:
     const View& view() const { return m_view; }
     /// Editing mode ("setEditing"): contacts and portals are ignored while it is on.
     bool isEditing() const { return m_editing; }
-    /// The largest distance (world units) a body may move in one step ("setMaxTranslation").
-    float maxTranslation() const { return m_maxTranslation; }
 
     // Natives also used by the application.
 
@@ -151,6 +153,7 @@ private:
     void registerTrajectoryNatives();
     void registerPlatformNatives();
     void registerJSONNatives();
+    void registerObjectNatives();
     /// Makes the scripts' environment fall back to the interpreter's globals.
     void inheritGlobals();
 
@@ -226,10 +229,44 @@ private:
     std::string exportLuaTableAsJSON(const std::string& name);
     void importJSONToLuaTable(const std::string& text, const std::string& name);
 
+    // Game objects (GameLuaObjects.cpp).
+    void createBox(const std::string& name, const std::string& sprite, float x, float y, float width, float height,
+                   float density, float friction, float restitution, bool solid, bool ignored, float zOrder);
+    void createCircle(const std::string& name, const std::string& sprite, float x, float y, float radius,
+                      float density, float friction, float restitution, bool projectile, float zOrder);
+    void createPolygon(const std::string& name, const std::string& sprite, float x, float y, lua::LuaTable vertices,
+                       float density, float friction, float restitution, bool solid, bool ignored, float zOrder);
+    void resizeCircle(const std::string& name, float radius);
+    void removeObject(const std::string& name);
+    /// Makes the object `object` describes: its body, script table, layer entry. A name in use
+    /// is refused (the old object would be left without its name).
+    GameObject& createObject(std::unique_ptr<GameObject> object, Vector2 position, FixtureShape shape,
+                             const char* native);
+    /// The object of that name; raises a script error naming `native` when there is none.
+    GameObject& objectNamed(const std::string& name, const char* native);
+    /// The object of that name, or null.
+    GameObject* findObject(const std::string& name);
+    /// Destroys every object, joint and link and empties the name, layer and projectile lists
+    /// (a level is torn down).
+    void destroyLevelObjects();
+
+    /// Binds the tables contact handling writes to: "objects".world, the global "deadBlocks"
+    /// (made when the scripts have none) and the global "blockTable" (an empty table stands in
+    /// for a missing one). Run at construction, after start-up and when a level loads.
+    void bindLevelTables();
+
+    // Contacts (GameLuaCollisions.cpp).
+    bool shouldCollide(GameObject& a, GameObject& b) override;
+    void beginContact(Contact& contact) override;
+    void endContact(Contact& contact) override;
+    void preSolve(Contact& contact) override;
+
     // The frame update (GameLuaFrame.cpp) and its physics section (GameLuaPhysics.cpp).
     void publishTouches();
     void updatePhysics(float dt);
     void applyDirectionalFriction();
+    void weldGluedPairs();
+    void applyPendingVelocities();
     void takeSnapshots();
     void interpolatePoses();
     void runDestroyTimers(float dt);
@@ -251,6 +288,10 @@ private:
     lua::LuaTable m_clippedText;
     lua::LuaTable m_objectsTable;
     lua::LuaTable m_nuked;
+    /// Cached by `bindLevelTables`.
+    lua::LuaTable m_worldTable;
+    lua::LuaTable m_deadBlocks;
+    lua::LuaTable m_blockTable;
 
     GameTimer m_timer;
     bool m_safeToQuit = false;
@@ -259,7 +300,6 @@ private:
     bool m_physicsEnabled = true;
     bool m_editing = false;
     View m_view;
-    float m_maxTranslation = 2.0f;
     std::optional<std::string> m_screenCapture;
 
     float m_accumulator = 0.0f;
@@ -267,14 +307,21 @@ private:
     float m_levelClock = 0.0f;
     bool m_gameLogicLoaded = false;
 
+    bool m_loading = false;
     std::unique_ptr<PhysicsWorld> m_world;
     std::map<std::string, std::unique_ptr<GameObject>> m_objects;
+    std::map<int, std::vector<std::string>> m_layers;
+    /// Circles created as projectiles: they take pending velocities after each step.
+    std::vector<std::string> m_projectiles;
+    /// Box2D joints and links (type 5, no physical joint), in creation order.
+    std::vector<JointRecord> m_joints;
+    std::vector<JointRecord> m_links;
+    /// Glue contacts to weld after the step: (plunger body, glued body).
+    std::vector<std::pair<PhysicsBody, PhysicsBody>> m_pendingWelds;
     Trajectories m_trajectories;
 
     // Levels (GameLuaLevels.cpp).
 public:
-    /// True while "loadLevel" runs: contact handling ignores contacts then.
-    bool isLoading() const { return m_loading; }
     /// The theme's background layers, drawn behind the world, in the theme's order.
     const std::vector<ThemeLayer>& backgroundLayers() const { return m_backgroundLayers; }
     /// The theme's foreground layers, drawn in front of the world, in the theme's order.
@@ -297,11 +344,6 @@ private:
     void checkLevelAvailabilityOnline();
     lua::LuaTable getOnlineCheckStatus();
 
-    bool m_loading = false;
-    /// "objects".world, the global "deadBlocks" and "blockTable", bound when a level loads.
-    lua::LuaTable m_worldTable;
-    lua::LuaTable m_deadBlocks;
-    lua::LuaTable m_blockTable;
     ThemeColour m_skyColour;
     ThemeColour m_groundColour;
     std::vector<ThemeLayer> m_backgroundLayers;

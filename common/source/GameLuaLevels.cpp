@@ -35,24 +35,17 @@ struct TypedField {
 };
 
 constexpr TypedField kLevelFields[] = {
-    {"theme", lua::LuaType::String},
-    {"birdCameraData", lua::LuaType::Table},
-    {"castleCameraData", lua::LuaType::Table},
-    {"BoomBoxSpawnRect", lua::LuaType::Table},
-    {"physicsToWorld", lua::LuaType::Number},
-    {"joints", lua::LuaType::Table},
-    {"counts", lua::LuaType::Table},
-    {"doNotWaitForMovingObjects", lua::LuaType::Boolean},
-    {"themeSprites", lua::LuaType::Table},
-    {"levelParticles", lua::LuaType::Table},
-    {"worldGravity", lua::LuaType::Number},
-    {"waterLevel", lua::LuaType::Number},
+    {"theme", lua::LuaType::String},           {"birdCameraData", lua::LuaType::Table},
+    {"castleCameraData", lua::LuaType::Table}, {"BoomBoxSpawnRect", lua::LuaType::Table},
+    {"physicsToWorld", lua::LuaType::Number},  {"joints", lua::LuaType::Table},
+    {"counts", lua::LuaType::Table},           {"doNotWaitForMovingObjects", lua::LuaType::Boolean},
+    {"themeSprites", lua::LuaType::Table},     {"levelParticles", lua::LuaType::Table},
+    {"worldGravity", lua::LuaType::Number},    {"waterLevel", lua::LuaType::Number},
 };
 
 constexpr TypedField kObjectFields[] = {
-    {"angle", lua::LuaType::Number},      {"x", lua::LuaType::Number},
-    {"y", lua::LuaType::Number},          {"name", lua::LuaType::String},
-    {"definition", lua::LuaType::String}, {"owner", lua::LuaType::Number},
+    {"angle", lua::LuaType::Number},       {"x", lua::LuaType::Number},          {"y", lua::LuaType::Number},
+    {"name", lua::LuaType::String},        {"definition", lua::LuaType::String}, {"owner", lua::LuaType::Number},
     {"startNumber", lua::LuaType::Number},
 };
 
@@ -121,14 +114,13 @@ void GameLua::loadBlockTable() { loadLuaFile(getString("scriptPath") + "/blocks.
 // loadLevel(name, key): empties the world, then loads name + ".lua" into "loadedObjects"; an
 // empty key means the data key. A level that does not load is logged and leaves the world empty.
 void GameLua::loadLevel(const std::string& name, const std::string& key) {
+    m_projectiles.clear();
     m_accumulator = 0.0f;
     m_levelClock = 0.0f;
     m_loading = true;
     try {
         loadBlockTable();
-        m_worldTable = m_objectsTable.getTable("world");
-        m_deadBlocks = getTable("deadBlocks");
-        m_blockTable = getTable("blockTable");
+        bindLevelTables();
         PhysicsWorld::setMaxTranslation(PhysicsWorld::kDefaultMaxTranslation);
         destroyLevelObjects();
         m_trajectories.clear();
@@ -160,8 +152,8 @@ lua::LuaTable GameLua::readLevel(const std::string& name, const std::string& key
     const io::PathName opened(file.getPath());
     const std::string fileName = std::string(opened.getBaseName()) + opened.getExtension();
     if (!level.isString("filename") || level.getString("filename") != fileName)
-        throw lang::Exception(lang::Format("The level file {0} names itself \"{1}\"", file.toString(),
-                                           level.getString("filename")));
+        throw lang::Exception(
+            lang::Format("The level file {0} names itself \"{1}\"", file.toString(), level.getString("filename")));
     return level;
 }
 

@@ -33,19 +33,18 @@ void GameLua::updatePhysics(float dt) {
     while (m_accumulator >= kStep) {
         callScript("applyForcesAtPhysicsStep");
         applyDirectionalFriction();
-        if (m_world)
-            m_world->step(kStep, kVelocityIterations, kPositionIterations);
+        m_world->step(kStep, kVelocityIterations, kPositionIterations);
         m_accumulator -= kStep;
-        if (m_world)
-            m_world->clearForces();
+        weldGluedPairs();
+        m_world->clearForces();
         callScript("removeBlocks");
+        applyPendingVelocities();
         if (m_accumulator > kTwoSteps)
             recordTrajectories(PositionSource::Body);
         else
             takeSnapshots();
     }
-    if (m_world)
-        m_world->clearForces();
+    m_world->clearForces();
     callScript("clearLuaForceFunctions");
     interpolatePoses();
     runDestroyTimers(dt);
@@ -60,7 +59,7 @@ void GameLua::applyDirectionalFriction() {
         const float fy = object->table.getNumber("frictionYRelative");
         if (fx == 0.0f && fy == 0.0f)
             continue;
-        PhysicsBody& body = *object->body;
+        PhysicsBody& body = object->body;
         // The friction direction in the body's frame; the force brakes motion along it.
         const float angle = body.angle();
         const float c = std::cos(angle);
@@ -76,10 +75,33 @@ void GameLua::applyDirectionalFriction() {
     }
 }
 
+void GameLua::weldGluedPairs() {
+    // Anchored at the origin, the weld keeps whatever relative pose the pair has now.
+    for (const auto& [plunger, glued] : m_pendingWelds) {
+        JointDefinition weld;
+        weld.kind = JointKind::Weld;
+        weld.bodyA = plunger;
+        weld.bodyB = glued;
+        m_world->createJoint(weld);
+    }
+    m_pendingWelds.clear();
+}
+
+void GameLua::applyPendingVelocities() {
+    for (const std::string& name : m_projectiles) {
+        GameObject* object = findObject(name);
+        if (!object || !object->hasPendingVelocity)
+            continue;
+        if (object->body.type() != BodyType::Static)
+            object->body.setLinearVelocity(object->pendingVelocity);
+        object->hasPendingVelocity = false;
+    }
+}
+
 void GameLua::takeSnapshots() {
     m_snapshot = 1 - m_snapshot;
     for (auto& [name, object] : m_objects) {
-        PhysicsBody& body = *object->body;
+        PhysicsBody& body = object->body;
         if (!body.isAwake())
             continue;
         const Vector2 position = body.position();
@@ -92,7 +114,7 @@ void GameLua::takeSnapshots() {
 void GameLua::interpolatePoses() {
     const float alpha = m_accumulator / kStep;
     for (auto& [name, object] : m_objects) {
-        if (object->body->isAwake())
+        if (object->body.isAwake())
             object->render = Pose::blend(object->stepPoses[1 - m_snapshot], object->stepPoses[m_snapshot], alpha);
     }
 }
@@ -116,7 +138,7 @@ void GameLua::mirrorObjects(float dt) {
     bool aboveTolerance = false;
     for (auto& [name, object] : m_objects) {
         lua::LuaTable& table = object->table;
-        PhysicsBody& body = *object->body;
+        PhysicsBody& body = object->body;
         const bool bird = object->colliderType == kBirdType;
         if (bird && (!table.isNil("pinkTimer") || !table.isNil("bombTimer") || !table.isNil("shootDelayTimer")))
             moving = true;

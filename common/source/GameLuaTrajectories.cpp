@@ -42,9 +42,9 @@ int GameLua::getTrajectory(lua::LuaState& lua) {
     const auto found = m_objects.find(name);
     if (found != m_objects.end()) {
         const GameObject& object = *found->second;
-        const Vector2 gravity = m_world ? m_world->gravity() : Vector2{};
-        const std::vector<FlightPoint> points = predictFlight(
-            {object.render.x, object.render.y}, object.body->linearVelocity(), gravity.y, m_maxTranslation);
+        const std::vector<FlightPoint> points =
+            predictFlight({object.render.x, object.render.y}, object.body.linearVelocity(), m_world->gravity().y,
+                          PhysicsWorld::maxTranslation());
         for (int i = 0; i < static_cast<int>(points.size()); ++i) {
             lua::LuaTable point(lua);
             point.set("x", points[static_cast<size_t>(i)].x);
@@ -84,7 +84,7 @@ void GameLua::recordTrajectories(PositionSource source) {
         Vector2 position;
         switch (source) {
         case PositionSource::Body:
-            position = object.body->position();
+            position = object.body.position();
             break;
         case PositionSource::OlderSnapshot:
             position = {object.stepPoses[1 - m_snapshot].x, object.stepPoses[1 - m_snapshot].y};

@@ -66,8 +66,8 @@ void GameLua::setLevelLimits(int left, float, int right, float) {
     m_view.rightLimit = right;
 }
 
-// setMaxTranslation(translation)
-void GameLua::setMaxTranslation(float translation) { m_maxTranslation = translation; }
+// setMaxTranslation(translation): world units per step, for every body
+void GameLua::setMaxTranslation(float translation) { PhysicsWorld::setMaxTranslation(translation); }
 
 // setAlpha(alpha)
 void GameLua::setAlpha(float alpha) { m_context.state().alpha = alpha; }

@@ -9,9 +9,7 @@ float numberOr(const lua::LuaTable& table, const lua::TableKey& key, float fallb
     return table.isNumber(key) ? table.getNumber(key) : fallback;
 }
 
-bool isParticleLayer(const lua::LuaTable& table) {
-    return table.isString(1) && table.getString(1) == "particles";
-}
+bool isParticleLayer(const lua::LuaTable& table) { return table.isString(1) && table.getString(1) == "particles"; }
 
 /// The entries both lists' sprite layers share.
 ThemeLayer readSpriteLayer(const lua::LuaTable& table) {

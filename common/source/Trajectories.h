@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PhysicsWorld.h"
+#include "physics/Vector2.h"
 
 #include <array>
 #include <cstddef>

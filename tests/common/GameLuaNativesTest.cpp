@@ -94,7 +94,7 @@ TEST_F(GameLuaNativesTest, ViewAndSwitchesAreStored) {
     EXPECT_EQ(game().view().topLeftY, 4.0f);
     EXPECT_EQ(game().view().worldScale, 0.5f);
     EXPECT_EQ(game().view().simulationScale, 2.0f);
-    EXPECT_EQ(game().maxTranslation(), 7.0f);
+    EXPECT_EQ(PhysicsWorld::maxTranslation(), 7.0f);
     EXPECT_TRUE(game().isEditing());
     EXPECT_FALSE(game().getBoolean("physics"));
     EXPECT_FALSE(game().isUpdating());

@@ -1,5 +1,0 @@
-#include "PhysicsWorld.h"
-
-PhysicsBody::~PhysicsBody() = default;
-
-PhysicsWorld::~PhysicsWorld() = default;
