@@ -6,12 +6,17 @@
 #include "io/PathName.h"
 #include "lang/Format.h"
 
+#include <algorithm>
+#include <string_view>
 #include <utility>
 
 std::optional<std::string> confinedDataFile(const framework::App& app, const std::string& name) {
     if (!io::isConfined(name))
         return std::nullopt;
-    return app.resolvePath(name).toString();
+    // A leading slash only roots the name in the folder: joined to an empty data path (the
+    // working directory) it would make the name absolute.
+    const size_t start = std::min(name.find_first_not_of("/\\"), name.size());
+    return app.resolvePath(std::string_view(name).substr(start)).toString();
 }
 
 std::string dataFile(const framework::App& app, const std::string& name) {

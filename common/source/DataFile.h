@@ -7,8 +7,8 @@ namespace framework {
 class App;
 }
 
-/// `name` (a name a script chose) in the application's data folder; nothing for a name that
-/// would climb out of it.
+/// `name` (a name a script chose) in the application's data folder, leading slashes rooting it
+/// there; nothing for a name that would climb out of it.
 std::optional<std::string> confinedDataFile(const framework::App& app, const std::string& name);
 
 /// `name` in the data folder. Raises `io::IOException` for a name that would climb out of it.
