@@ -43,6 +43,7 @@ GameLua::GameLua(framework::App& app, CameraZoom& zoom, lua::LuaState& state, gr
     registerLoggingNatives();
     registerViewNatives();
     registerDrawingNatives();
+    registerLevelNatives();
     registerFileNatives();
     registerDateNatives();
     registerTrajectoryNatives();
@@ -122,7 +123,7 @@ void GameLua::bindLevelTables() {
 }
 
 void GameLua::finishStartUp() {
-    loadLuaFile(getString("scriptPath") + "/blocks.lua", "blockTable");
+    loadBlockTable();
     bindLevelTables();
     callScript("createStartUpAssets");
 }

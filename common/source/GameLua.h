@@ -4,6 +4,8 @@
 #include "GameObject.h"
 #include "GameTimer.h"
 #include "JointRecord.h"
+#include "LevelAvailability.h"
+#include "ThemeLayer.h"
 #include "Trajectories.h"
 #include "physics/ContactHandler.h"
 #include "physics/PhysicsWorld.h"
@@ -317,4 +319,34 @@ private:
     /// Glue contacts to weld after the step: (plunger body, glued body).
     std::vector<std::pair<PhysicsBody, PhysicsBody>> m_pendingWelds;
     Trajectories m_trajectories;
+
+    // Levels (GameLuaLevels.cpp).
+public:
+    /// The theme's background layers, drawn behind the world, in the theme's order.
+    const std::vector<ThemeLayer>& backgroundLayers() const { return m_backgroundLayers; }
+    /// The theme's foreground layers, drawn in front of the world, in the theme's order.
+    const std::vector<ThemeLayer>& foregroundLayers() const { return m_foregroundLayers; }
+    /// The theme's sky colour, components 0 to 255.
+    const ThemeColour& skyColour() const { return m_skyColour; }
+    /// The theme's ground colour, components 0 to 255.
+    const ThemeColour& groundColour() const { return m_groundColour; }
+
+private:
+    void registerLevelNatives();
+    /// Loads scriptPath + "/blocks.lua" into the global "blockTable" (failures are logged).
+    void loadBlockTable();
+    void loadLevel(const std::string& name, const std::string& key);
+    /// The level table of the level file `name` + ".lua", deciphered with `key` (empty: the
+    /// data key). Raises the engine's exceptions when it does not load.
+    lua::LuaTable readLevel(const std::string& name, const std::string& key);
+    void setTheme(const std::string& name);
+    int saveLevel(lua::LuaState& state);
+    void checkLevelAvailabilityOnline();
+    lua::LuaTable getOnlineCheckStatus();
+
+    ThemeColour m_skyColour;
+    ThemeColour m_groundColour;
+    std::vector<ThemeLayer> m_backgroundLayers;
+    std::vector<ThemeLayer> m_foregroundLayers;
+    LevelAvailabilityCheck m_levelCheck;
 };
