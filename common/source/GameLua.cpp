@@ -32,8 +32,8 @@ GameLua::GameLua(framework::App& app, CameraZoom& zoom, lua::LuaState& state, gr
                  const PathsAndFlags& paths)
     : lua::LuaObject(state), m_app(app), m_zoom(zoom), m_context(context), m_deviceId(machineIdentifier()),
       m_keyPressed(state), m_keyReleased(state), m_keyHold(state), m_cursor(state), m_multitouchSweep(state),
-      m_multitouchZoom(state), m_clippedText(state), m_objectsTable(state), m_nuked(state), m_worldTable(state), m_deadBlocks(state),
-      m_blockTable(state) {
+      m_multitouchZoom(state), m_clippedText(state), m_objectsTable(state), m_nuked(state), m_worldTable(state),
+      m_deadBlocks(state), m_blockTable(state) {
     inheritGlobals();
     m_world = std::make_unique<PhysicsWorld>(kDefaultGravity);
     m_world->setContactHandler(this);
@@ -49,6 +49,7 @@ GameLua::GameLua(framework::App& app, CameraZoom& zoom, lua::LuaState& state, gr
     registerPlatformNatives();
     registerJSONNatives();
     registerObjectNatives();
+    registerCollisionNatives();
     set("iapEnabled", false);
 
     set("uniqueDeviceId", m_deviceId);
@@ -108,7 +109,9 @@ void GameLua::inheritGlobals() {
     lua_setmetatable(L, -2);
 }
 
-void GameLua::callScript(const char* name, std::initializer_list<float> arguments) { call(name, arguments); }
+void GameLua::callScript(const char* name, std::initializer_list<lua::CallArgument> arguments) {
+    call(name, arguments);
+}
 
 std::optional<std::string> GameLua::takeScreenCapture() { return std::exchange(m_screenCapture, std::nullopt); }
 

@@ -1,14 +1,16 @@
 #pragma once
 
+#include "CollisionMatrix.h"
 #include "GameConfiguration.h"
 #include "GameObject.h"
 #include "GameTimer.h"
+#include "Impact.h"
 #include "JointRecord.h"
 #include "Trajectories.h"
-#include "physics/ContactHandler.h"
-#include "physics/PhysicsWorld.h"
 #include "lua/LuaObject.h"
 #include "lua/LuaTable.h"
+#include "physics/ContactHandler.h"
+#include "physics/PhysicsWorld.h"
 #include "util/AES.h"
 #include "util/DataKeys.h"
 
@@ -77,9 +79,9 @@ public:
     /// The window became active or inactive: calls "gameResumed" or "gamePaused" once the game
     /// logic is loaded.
     void setActive(bool active);
-    /// Calls the script function `name` of the game's table with number arguments: a script
+    /// Calls the script function `name` of the game's table with number and text arguments: a script
     /// error raises `lua::LuaException`, and so does a missing function, naming it.
-    void callScript(const char* name, std::initializer_list<float> arguments = {});
+    void callScript(const char* name, std::initializer_list<lua::CallArgument> arguments = {});
 
     // What the application reads and writes.
 
@@ -152,6 +154,7 @@ private:
     void registerPlatformNatives();
     void registerJSONNatives();
     void registerObjectNatives();
+    void registerCollisionNatives();
     /// Makes the scripts' environment fall back to the interpreter's globals.
     void inheritGlobals();
 
@@ -230,8 +233,8 @@ private:
     // Game objects (GameLuaObjects.cpp).
     void createBox(const std::string& name, const std::string& sprite, float x, float y, float width, float height,
                    float density, float friction, float restitution, bool solid, bool ignored, float zOrder);
-    void createCircle(const std::string& name, const std::string& sprite, float x, float y, float radius,
-                      float density, float friction, float restitution, bool projectile, float zOrder);
+    void createCircle(const std::string& name, const std::string& sprite, float x, float y, float radius, float density,
+                      float friction, float restitution, bool projectile, float zOrder);
     void createPolygon(const std::string& name, const std::string& sprite, float x, float y, lua::LuaTable vertices,
                        float density, float friction, float restitution, bool solid, bool ignored, float zOrder);
     void resizeCircle(const std::string& name, float radius);
@@ -254,10 +257,21 @@ private:
     void bindLevelTables();
 
     // Contacts (GameLuaCollisions.cpp).
+    void setColliderType(const std::string& name, int type);
     bool shouldCollide(GameObject& a, GameObject& b) override;
     void beginContact(Contact& contact) override;
     void endContact(Contact& contact) override;
     void preSolve(Contact& contact) override;
+    /// Runs the rule's handler for a contact whose fixtures both have objects.
+    void runContactHandler(CollisionHandler handler, Contact& contact);
+    void runImpact(Contact& contact, GameObject& a, GameObject& b);
+    void blockImpact(GameObject& a, GameObject& b);
+    void birdImpact(Contact& contact, GameObject& bird, GameObject& target);
+    void glue(Contact& contact, GameObject& a, GameObject& b);
+    void captureInBubble(GameObject& bubble, GameObject& captive);
+    /// Writes what `damage` leaves of the object's "strength" (when it has one) and hands a
+    /// destroyed object to "deadBlocks".
+    impact::StrengthLoss damageObject(GameObject& object, float damage);
 
     // The frame update (GameLuaFrame.cpp) and its physics section (GameLuaPhysics.cpp).
     void publishTouches();
@@ -306,6 +320,8 @@ private:
     bool m_gameLogicLoaded = false;
 
     bool m_loading = false;
+    /// Which collider types touch and what their contacts do; fixed at construction.
+    const CollisionMatrix m_collisions;
     std::unique_ptr<PhysicsWorld> m_world;
     std::map<std::string, std::unique_ptr<GameObject>> m_objects;
     std::map<int, std::vector<std::string>> m_layers;
