@@ -7,10 +7,10 @@
 #include "Impact.h"
 #include "JointRecord.h"
 #include "Trajectories.h"
-#include "lua/LuaObject.h"
-#include "lua/LuaTable.h"
 #include "physics/ContactHandler.h"
 #include "physics/PhysicsWorld.h"
+#include "lua/LuaObject.h"
+#include "lua/LuaTable.h"
 #include "util/AES.h"
 #include "util/DataKeys.h"
 
@@ -79,8 +79,8 @@ public:
     /// The window became active or inactive: calls "gameResumed" or "gamePaused" once the game
     /// logic is loaded.
     void setActive(bool active);
-    /// Calls the script function `name` of the game's table with number and text arguments: a script
-    /// error raises `lua::LuaException`, and so does a missing function, naming it.
+    /// Calls the script function `name` of the game's table with number and text arguments: a
+    /// script error raises `lua::LuaException`, and so does a missing function, naming it.
     void callScript(const char* name, std::initializer_list<lua::CallArgument> arguments = {});
 
     // What the application reads and writes.
@@ -233,8 +233,8 @@ private:
     // Game objects (GameLuaObjects.cpp).
     void createBox(const std::string& name, const std::string& sprite, float x, float y, float width, float height,
                    float density, float friction, float restitution, bool solid, bool ignored, float zOrder);
-    void createCircle(const std::string& name, const std::string& sprite, float x, float y, float radius, float density,
-                      float friction, float restitution, bool projectile, float zOrder);
+    void createCircle(const std::string& name, const std::string& sprite, float x, float y, float radius,
+                      float density, float friction, float restitution, bool projectile, float zOrder);
     void createPolygon(const std::string& name, const std::string& sprite, float x, float y, lua::LuaTable vertices,
                        float density, float friction, float restitution, bool solid, bool ignored, float zOrder);
     void resizeCircle(const std::string& name, float radius);

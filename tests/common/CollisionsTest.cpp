@@ -6,14 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 namespace {
 
 using gametest::GameHarness;
 
-/// The callbacks the frame update calls, and collision callbacks that record for both objects
-/// the kind of the call ("block" or "bird") in "seen", and the latest call's arguments in "last".
+/// The callbacks the frame update calls, and collision callbacks that record, for both objects
+/// under their names in "seen", the kind of call ("block" or "bird") and its two numbers.
 const char* const kCallbacks = R"(
 seen = {}
 function applyForcesAtPhysicsStep() end
@@ -21,9 +22,8 @@ function removeBlocks() end
 function clearLuaForceFunctions() end
 function update() end
 local function record(kind, a, b, damage, applied)
-    seen[a] = kind
-    seen[b] = kind
-    last = {a = a, b = b, damage = damage, applied = applied}
+    seen[a] = {kind = kind, damage = damage, applied = applied}
+    seen[b] = seen[a]
 end
 function blockCollision(...) record('block', ...) end
 function birdCollision(...) record('bird', ...) end
@@ -52,9 +52,11 @@ protected:
     GameObject& object(const std::string& name) { return *game().objects().at(name); }
     lua::LuaTable worldTable() { return game().getTable("objects").getTable("world"); }
     lua::LuaTable tableOf(const std::string& name) { return worldTable().getTable(name); }
-    /// The kind of collision call `name` took part in; empty for none.
-    std::string seen(const std::string& name) { return game().getTable("seen").getString(name); }
-    lua::LuaTable last() { return game().getTable("last"); }
+    /// The collision call `name` took part in: "kind", "damage", "applied"; an empty table for none.
+    lua::LuaTable seen(const std::string& name) {
+        const lua::LuaTable all = game().getTable("seen");
+        return all.isTable(name) ? all.getTable(name) : lua::LuaTable(*harness.lua);
+    }
     bool isDead(const std::string& name) { return !game().getTable("deadBlocks").isNil(name); }
 
     /// A unit box at (x, 0) of collider type `type`: of mass 1, or static.
@@ -101,7 +103,213 @@ TEST_F(CollisionsTest, TheMatrixGroupsAndSolidityDecideWhoTouches) {
     }
     step();
     for (int i = 0; const Case& c : cases)
-        EXPECT_EQ(seen("a" + std::to_string(i++)), c.seen) << c.what;
+        EXPECT_EQ(seen("a" + std::to_string(i++)).getString("kind"), c.seen) << c.what;
+}
+
+TEST_F(CollisionsTest, ColliderTypesOutsideTheMatrixAreRefused) {
+    box("block", 0.0f, 0);
+    for (const char* type : {"-1", "12"})
+        EXPECT_EQ(harness.failureOf(std::string("setColliderType('block', ") + type + ")"),
+                  std::string("setColliderType: collider type ") + type + " of \"block\" is not between 0 and 11");
+    EXPECT_EQ(object("block").colliderType, 0);
+}
+
+TEST_F(CollisionsTest, BlocksLoseStrengthUnlessTheGroundSparesThem) {
+    // The moving block hits at 30 units per second with mass 1: damage 3.
+    struct Case {
+        const char* what;
+        int struckType;
+        const char* fields;
+        float strength, applied;
+        bool dead;
+    };
+    const Case cases[] = {
+        {"the damage beyond the defence", 0, "strength = 10, defence = 1", 8, 2, false},
+        {"destroyed: reports the old strength", 0, "strength = 0.25", -2.75f, 0.25f, true},
+        {"the ground spares a block that ignores ground damage", 2, "strength = 10, ignoreGroundDamage = true", 10, 0,
+         false},
+        {"the ground alone spares nothing", 2, "strength = 10", 7, 3, false},
+    };
+    for (int i = 0; const Case& c : cases) {
+        const std::string index = std::to_string(i);
+        const float x = 10.0f * static_cast<float>(i++);
+        box("struck" + index, x, c.struckType, c.struckType != 2);
+        box("moving" + index, x + 0.5f, 0).body.setLinearVelocity({-30.0f, 0.0f});
+        harness.run("for k, v in pairs({" + std::string(c.fields) + "}) do objects.world.moving" + index +
+                    "[k] = v end");
+    }
+    step();
+    for (int i = 0; const Case& c : cases) {
+        const std::string moving = "moving" + std::to_string(i++);
+        const lua::LuaTable call = seen(moving);
+        EXPECT_EQ(call.getString("kind"), "block") << c.what;
+        EXPECT_FLOAT_EQ(call.getNumber("damage"), 3.0f) << c.what;
+        EXPECT_FLOAT_EQ(call.getNumber("applied"), c.applied) << c.what;
+        EXPECT_FLOAT_EQ(tableOf(moving).getNumber("strength"), c.strength) << c.what;
+        EXPECT_EQ(isDead(moving), c.dead) << c.what;
+    }
+}
+
+TEST_F(CollisionsTest, ABirdBreakingThroughIsSlowedByItsRule) {
+    // A bird at 20 units per second strikes a wooden block.
+    const Vector2 velocity{20.0f, 0.0f};
+    struct Case {
+        const char* what;
+        const char* birdFields;
+        float strength;
+        bool defenceIsTheDamage, destroyed, legacy;
+        float damageMultiplier, velocityMultiplier;
+    };
+    const Case cases[] = {
+        {"the material's factors, slowed after the step", "damageFactors = 'heavy'", 1.0f, false, true, false, 2, 0.5f},
+        {"an unknown factor set counts 1", "damageFactors = 'light'", 1.0f, false, true, false, 1, 1},
+        {"the older rule slows at once", "useLegacyCollisionPath = true", 1.55f, false, true, true, 1, 1},
+        {"a defence equal to the damage", "", 1.0f, true, false, false, 1, 1},
+    };
+    for (int i = 0; const Case& c : cases) {
+        const std::string index = std::to_string(i);
+        const float x = 10.0f * static_cast<float>(i++);
+        GameObject& bird = circle("bird" + index, x, 3);
+        bird.body.setLinearVelocity(velocity);
+        const lua::LuaTable wood = box("wood" + index, x + 0.8f, 0).table;
+        wood.set("materialName", "wood");
+        wood.set("strength", c.strength);
+        if (c.defenceIsTheDamage)
+            wood.set("defence", impact::birdOnTarget(bird.body.mass(), velocity, 1.0f));
+        harness.run("objects.world.bird" + index + "." + (*c.birdFields ? c.birdFields : "plain = 1"));
+    }
+    step();
+    for (int i = 0; const Case& c : cases) {
+        const std::string index = std::to_string(i++);
+        GameObject& bird = object("bird" + index);
+        const lua::LuaTable call = seen(bird.name);
+        const float mass = bird.body.mass();
+        const float damage = impact::birdOnTarget(mass, velocity, c.damageMultiplier);
+        EXPECT_EQ(call.getString("kind"), "bird") << c.what;
+        EXPECT_FLOAT_EQ(call.getNumber("damage"), damage) << c.what;
+        EXPECT_EQ(call.getNumber("applied"), c.destroyed ? std::floor(c.strength) : 0.0f) << c.what;
+        EXPECT_EQ(isDead("wood" + index), c.destroyed) << c.what;
+        if (!c.destroyed)
+            EXPECT_EQ(tableOf("wood" + index).getNumber("strength"), c.strength) << c.what;
+        EXPECT_EQ(bird.hasPendingVelocity, c.destroyed && !c.legacy) << c.what;
+        // The broken block lets the bird through: the older rule slows it during the step, the
+        // other after it; a block that holds stops it.
+        const float now = bird.body.linearVelocity().x;
+        if (c.legacy) {
+            const float factor = impact::legacySlowing(c.strength - damage, mass, damage);
+            EXPECT_LT(factor, 1.0f) << c.what;
+            EXPECT_FLOAT_EQ(now, velocity.x * factor) << c.what;
+        } else if (c.destroyed) {
+            EXPECT_FLOAT_EQ(now, velocity.x) << c.what;
+            EXPECT_FLOAT_EQ(bird.pendingVelocity.x,
+                            velocity.x * impact::slowing(damage, c.strength, c.velocityMultiplier))
+                << c.what;
+        } else {
+            EXPECT_LT(now, velocity.x) << c.what;
+        }
+    }
+}
+
+TEST_F(CollisionsTest, TwoBirdsReportTheFasterOnesMomentum) {
+    // The resting bird is the heavier one.
+    harness.run("createCircle('slow', '', 0, 0, 1, 1, 0, 0, true, 0) setColliderType('slow', 1)");
+    GameObject& fast = circle("fast", 1.4f, 3);
+    fast.body.setLinearVelocity({-10.0f, 0.0f});
+    step();
+    const lua::LuaTable call = seen("fast");
+    EXPECT_EQ(call.getString("kind"), "bird");
+    // Speed 10 times the mass, over 10.
+    EXPECT_FLOAT_EQ(call.getNumber("damage"), fast.body.mass());
+    EXPECT_EQ(call.getNumber("applied"), 0.0f);
+}
+
+TEST_F(CollisionsTest, GlueWeldsItsPlungerToABirdAfterTheStep) {
+    struct Case {
+        const char* what;
+        int otherType;
+        const char* glueFields;
+        bool welded;
+    };
+    const Case cases[] = {
+        {"a bird", 3, "plungerName = 'plunger'", true},
+        {"a type-6 block", 6, "plungerName = 'plunger'", true},
+        {"any other block", 0, "plungerName = 'plunger'", false},
+        {"glue used already", 3, "plungerName = 'plunger', glueActivated = true", false},
+        {"a plunger that does not exist", 3, "plungerName = 'nothing'", false},
+    };
+    box("plunger", -50.0f, 0, false);
+    for (int i = 0; const Case& c : cases) {
+        const std::string index = std::to_string(i);
+        const float x = 10.0f * static_cast<float>(i++);
+        box("glue" + index, x, 10, false);
+        box("other" + index, x + 0.5f, c.otherType);
+        harness.run("for k, v in pairs({" + std::string(c.glueFields) + "}) do objects.world.glue" + index +
+                    "[k] = v end");
+    }
+    game().update(GameLua::kStep);
+    EXPECT_EQ(game().world().jointCount(), 2);
+    for (int i = 0; const Case& c : cases) {
+        const std::string index = std::to_string(i++);
+        EXPECT_EQ(tableOf("other" + index).getBoolean("gluedToBlock"), c.welded) << c.what;
+        if (c.welded)
+            EXPECT_TRUE(tableOf("glue" + index).getBoolean("glueActivated")) << c.what;
+    }
+    // Welded pairs are not welded again.
+    game().update(GameLua::kStep);
+    EXPECT_EQ(game().world().jointCount(), 2);
+}
+
+TEST_F(CollisionsTest, ABubbleCapturesOnlyAShotBird) {
+    for (const bool shot : {true, false}) {
+        const std::string index = std::to_string(shot);
+        const float x = shot ? 0.0f : 10.0f;
+        box("bubble" + index, x, 11, false);
+        circle("bird" + index, x + 0.8f, 3).body.setLinearVelocity({-5.0f, 0.0f});
+        harness.run("objects.world.bubble" + index + ".strength = 1  objects.world.bird" + index +
+                    ".shot = " + (shot ? "true" : "false"));
+    }
+    step();
+    for (const bool shot : {true, false}) {
+        const std::string index = std::to_string(shot);
+        const lua::LuaTable bird = tableOf("bird" + index);
+        EXPECT_EQ(bird.getBoolean("inBubble"), shot);
+        EXPECT_EQ(isDead("bubble" + index), shot);
+        EXPECT_EQ(tableOf("bubble" + index).getNumber("strength"), shot ? 0.0f : 1.0f);
+        if (shot) {
+            EXPECT_EQ(bird.getNumber("bubbleAntiGravityTimer"), 5.0f);
+            EXPECT_EQ(bird.getString("bubbleSprite"), "BUBBLE_PARTICLE_6");
+            EXPECT_EQ(bird.getNumber("bubbleSpriteScale"), 0.5f);
+        }
+    }
+}
+
+TEST_F(CollisionsTest, NothingCountsWhileEditing) {
+    harness.run("setEditing(true)");
+    box("struck", 0.0f, 0);
+    box("moving", 0.5f, 0).body.setLinearVelocity({-30.0f, 0.0f});
+    harness.run("objects.world.struck.strength = 0.5");
+    step();
+    EXPECT_EQ(game().getTable("seen").count(), 0);
+    EXPECT_EQ(tableOf("struck").getNumber("strength"), 0.5f);
+    EXPECT_FALSE(isDead("struck"));
+}
+
+TEST_F(CollisionsTest, AFailingCallbackLeavesAfterTheStep) {
+    harness.run("function blockCollision() error('broken callback') end");
+    box("struck", 0.0f, 0);
+    box("moving", 0.5f, 0).body.setLinearVelocity({-30.0f, 0.0f});
+    try {
+        game().update(GameLua::kStep);
+        ADD_FAILURE() << "the script error was lost";
+    } catch (const lua::LuaException& error) {
+        EXPECT_NE(std::string(error.what()).find("broken callback"), std::string::npos) << error.what();
+    }
+    // The step finished: the world is usable and the bodies moved apart as a step moves them.
+    EXPECT_FALSE(game().world().isStepping());
+    EXPECT_EQ(game().world().bodyCount(), 2);
+    EXPECT_GT(object("moving").body.position().x - object("struck").body.position().x, 0.5f);
+    step();
+    game().update(GameLua::kStep);
 }
 
 } // namespace
