@@ -50,8 +50,11 @@ protected:
 
     GameLua& game() { return *harness.game; }
     GameObject& object(const std::string& name) { return *game().objects().at(name); }
-    lua::LuaTable worldTable() { return game().getTable("objects").getTable("world"); }
-    lua::LuaTable tableOf(const std::string& name) { return worldTable().getTable(name); }
+    lua::LuaTable& tableOf(const std::string& name) { return object(name).table; }
+    /// Runs the assignments `fields` ("a = 1, b = true") in the object's script table.
+    void setFields(const std::string& name, const std::string& fields) {
+        harness.run("for k, v in pairs({" + fields + "}) do objects.world." + name + "[k] = v end");
+    }
     /// The collision call `name` took part in: "kind", "damage", "applied"; an empty table for none.
     lua::LuaTable seen(const std::string& name) {
         const lua::LuaTable all = game().getTable("seen");
@@ -68,10 +71,8 @@ protected:
     }
     /// A circle of radius 0.5 at (x, 0) of collider type `type`, a projectile.
     GameObject& circle(const std::string& name, float x, int type) {
-        harness.run("createCircle('" + name + "', '', " + std::to_string(x) +
-                    ", 0, 0.5, 1, 0, 0, true, 0)"
-                    " setColliderType('" +
-                    name + "', " + std::to_string(type) + ")");
+        harness.run("createCircle('" + name + "', '', " + std::to_string(x) + ", 0, 0.5, 1, 0, 0, true, 0)");
+        harness.run("setColliderType('" + name + "', " + std::to_string(type) + ")");
         return object(name);
     }
     void step() { game().world().step(GameLua::kStep, 10, 10); }
@@ -135,8 +136,7 @@ TEST_F(CollisionsTest, BlocksLoseStrengthUnlessTheGroundSparesThem) {
         const float x = 10.0f * static_cast<float>(i++);
         box("struck" + index, x, c.struckType, c.struckType != 2);
         box("moving" + index, x + 0.5f, 0).body.setLinearVelocity({-30.0f, 0.0f});
-        harness.run("for k, v in pairs({" + std::string(c.fields) + "}) do objects.world.moving" + index +
-                    "[k] = v end");
+        setFields("moving" + index, c.fields);
     }
     step();
     for (int i = 0; const Case& c : cases) {
@@ -176,7 +176,7 @@ TEST_F(CollisionsTest, ABirdBreakingThroughIsSlowedByItsRule) {
         wood.set("strength", c.strength);
         if (c.defenceIsTheDamage)
             wood.set("defence", impact::birdOnTarget(bird.body.mass(), velocity, 1.0f));
-        harness.run("objects.world.bird" + index + "." + (*c.birdFields ? c.birdFields : "plain = 1"));
+        setFields("bird" + index, c.birdFields);
     }
     step();
     for (int i = 0; const Case& c : cases) {
@@ -243,8 +243,7 @@ TEST_F(CollisionsTest, GlueWeldsItsPlungerToABirdAfterTheStep) {
         const float x = 10.0f * static_cast<float>(i++);
         box("glue" + index, x, 10, false);
         box("other" + index, x + 0.5f, c.otherType);
-        harness.run("for k, v in pairs({" + std::string(c.glueFields) + "}) do objects.world.glue" + index +
-                    "[k] = v end");
+        setFields("glue" + index, c.glueFields);
     }
     game().update(GameLua::kStep);
     EXPECT_EQ(game().world().jointCount(), 2);
@@ -265,8 +264,8 @@ TEST_F(CollisionsTest, ABubbleCapturesOnlyAShotBird) {
         const float x = shot ? 0.0f : 10.0f;
         box("bubble" + index, x, 11, false);
         circle("bird" + index, x + 0.8f, 3).body.setLinearVelocity({-5.0f, 0.0f});
-        harness.run("objects.world.bubble" + index + ".strength = 1  objects.world.bird" + index +
-                    ".shot = " + (shot ? "true" : "false"));
+        tableOf("bubble" + index).set("strength", 1.0f);
+        tableOf("bird" + index).set("shot", shot);
     }
     step();
     for (const bool shot : {true, false}) {
@@ -287,7 +286,7 @@ TEST_F(CollisionsTest, NothingCountsWhileEditing) {
     harness.run("setEditing(true)");
     box("struck", 0.0f, 0);
     box("moving", 0.5f, 0).body.setLinearVelocity({-30.0f, 0.0f});
-    harness.run("objects.world.struck.strength = 0.5");
+    tableOf("struck").set("strength", 0.5f);
     step();
     EXPECT_EQ(game().getTable("seen").count(), 0);
     EXPECT_EQ(tableOf("struck").getNumber("strength"), 0.5f);
