@@ -110,13 +110,18 @@ void GameLua::runImpact(Contact& contact, GameObject& a, GameObject& b) {
         callScript("birdCollision", {a.name, b.name, blow, 0.0f});
         return;
     }
+    const std::string nameA = a.name;
+    const std::string nameB = b.name;
     if (!birdA && !birdB)
         blockImpact(a, b);
     else if (birdA)
         birdImpact(contact, a, b);
     else
         birdImpact(contact, b, a);
-    glue(contact, a, b);
+    // The callback may have removed either object (its record with it); no object can be created
+    // during the step, so a name still found is the same object.
+    if (findObject(nameA) && findObject(nameB))
+        glue(contact, a, b);
 }
 
 impact::StrengthLoss GameLua::damageObject(GameObject& object, float damage) {
@@ -138,8 +143,10 @@ void GameLua::blockImpact(GameObject& a, GameObject& b) {
     const float damage =
         impact::blockOnBlock(a.body.mass(), a.body.linearVelocity(), b.body.mass(), b.body.linearVelocity());
     float applied = 0.0f;
-    if (!spared)
-        applied = damageObject(a, damage).taken + damageObject(b, damage).taken;
+    if (!spared) {
+        applied += damageObject(a, damage).taken;
+        applied += damageObject(b, damage).taken;
+    }
     callScript("blockCollision", {a.name, b.name, damage, applied});
 }
 

@@ -14,7 +14,8 @@ namespace {
 using gametest::GameHarness;
 
 /// The callbacks the frame update calls, and collision callbacks that record, for both objects
-/// under their names in "seen", the kind of call ("block" or "bird") and its two numbers.
+/// under their names in "seen", the kind of call ("block" or "bird") and its two numbers, and
+/// remove the objects whose "removeWhenHit" is set.
 const char* const kCallbacks = R"(
 seen = {}
 function applyForcesAtPhysicsStep() end
@@ -24,6 +25,9 @@ function update() end
 local function record(kind, a, b, damage, applied)
     seen[a] = {kind = kind, damage = damage, applied = applied}
     seen[b] = seen[a]
+    for _, name in ipairs({a, b}) do
+        if objects.world[name].removeWhenHit then removeObject(name) end
+    end
 end
 function blockCollision(...) record('block', ...) end
 function birdCollision(...) record('bird', ...) end
@@ -228,27 +232,32 @@ TEST_F(CollisionsTest, GlueWeldsItsPlungerToABirdAfterTheStep) {
         const char* what;
         int otherType;
         const char* glueFields;
-        bool welded;
+        bool removedByCallback, welded;
     };
     const Case cases[] = {
-        {"a bird", 3, "plungerName = 'plunger'", true},
-        {"a type-6 block", 6, "plungerName = 'plunger'", true},
-        {"any other block", 0, "plungerName = 'plunger'", false},
-        {"glue used already", 3, "plungerName = 'plunger', glueActivated = true", false},
-        {"a plunger that does not exist", 3, "plungerName = 'nothing'", false},
+        {"a bird", 3, "plungerName = 'plunger'", false, true},
+        {"a type-6 block", 6, "plungerName = 'plunger'", false, true},
+        {"any other block", 0, "plungerName = 'plunger'", false, false},
+        {"glue used already", 3, "plungerName = 'plunger', glueActivated = true", false, false},
+        {"a plunger that does not exist", 3, "plungerName = 'nothing'", false, false},
+        {"a bird the callback removed", 3, "plungerName = 'plunger'", true, false},
     };
     box("plunger", -50.0f, 0, false);
     for (int i = 0; const Case& c : cases) {
         const std::string index = std::to_string(i);
         const float x = 10.0f * static_cast<float>(i++);
         box("glue" + index, x, 10, false);
-        box("other" + index, x + 0.5f, c.otherType);
+        box("other" + index, x + 0.5f, c.otherType).table.set("removeWhenHit", c.removedByCallback);
         setFields("glue" + index, c.glueFields);
     }
     game().update(GameLua::kStep);
     EXPECT_EQ(game().world().jointCount(), 2);
     for (int i = 0; const Case& c : cases) {
         const std::string index = std::to_string(i++);
+        if (c.removedByCallback) {
+            EXPECT_FALSE(game().objects().contains("other" + index)) << c.what;
+            continue;
+        }
         EXPECT_EQ(tableOf("other" + index).getBoolean("gluedToBlock"), c.welded) << c.what;
         if (c.welded)
             EXPECT_TRUE(tableOf("glue" + index).getBoolean("glueActivated")) << c.what;
