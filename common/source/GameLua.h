@@ -1,8 +1,10 @@
 #pragma once
 
+#include "CollisionMatrix.h"
 #include "GameConfiguration.h"
 #include "GameObject.h"
 #include "GameTimer.h"
+#include "Impact.h"
 #include "JointRecord.h"
 #include "LevelAvailability.h"
 #include "ThemeLayer.h"
@@ -79,9 +81,9 @@ public:
     /// The window became active or inactive: calls "gameResumed" or "gamePaused" once the game
     /// logic is loaded.
     void setActive(bool active);
-    /// Calls the script function `name` of the game's table with number arguments: a script
-    /// error raises `lua::LuaException`, and so does a missing function, naming it.
-    void callScript(const char* name, std::initializer_list<float> arguments = {});
+    /// Calls the script function `name` of the game's table with number and text arguments: a
+    /// script error raises `lua::LuaException`, and so does a missing function, naming it.
+    void callScript(const char* name, std::initializer_list<lua::CallArgument> arguments = {});
 
     // What the application reads and writes.
 
@@ -154,6 +156,7 @@ private:
     void registerPlatformNatives();
     void registerJSONNatives();
     void registerObjectNatives();
+    void registerCollisionNatives();
     /// Makes the scripts' environment fall back to the interpreter's globals.
     void inheritGlobals();
 
@@ -256,10 +259,21 @@ private:
     void bindLevelTables();
 
     // Contacts (GameLuaCollisions.cpp).
+    void setColliderType(const std::string& name, int type);
     bool shouldCollide(GameObject& a, GameObject& b) override;
     void beginContact(Contact& contact) override;
     void endContact(Contact& contact) override;
     void preSolve(Contact& contact) override;
+    /// Runs the rule's handler for a contact whose fixtures both have objects.
+    void runContactHandler(CollisionHandler handler, Contact& contact);
+    void runImpact(Contact& contact, GameObject& a, GameObject& b);
+    void blockImpact(GameObject& a, GameObject& b);
+    void birdImpact(Contact& contact, GameObject& bird, GameObject& target);
+    void glue(Contact& contact, GameObject& a, GameObject& b);
+    void captureInBubble(GameObject& bubble, GameObject& captive);
+    /// Writes what `damage` leaves of the object's "strength" (when it has one) and hands a
+    /// destroyed object to "deadBlocks".
+    impact::StrengthLoss damageObject(GameObject& object, float damage);
 
     // The frame update (GameLuaFrame.cpp) and its physics section (GameLuaPhysics.cpp).
     void publishTouches();
@@ -308,6 +322,8 @@ private:
     bool m_gameLogicLoaded = false;
 
     bool m_loading = false;
+    /// Which collider types touch and what their contacts do; fixed at construction.
+    const CollisionMatrix m_collisions;
     std::unique_ptr<PhysicsWorld> m_world;
     std::map<std::string, std::unique_ptr<GameObject>> m_objects;
     std::map<int, std::vector<std::string>> m_layers;
