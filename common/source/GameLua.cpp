@@ -51,6 +51,10 @@ GameLua::GameLua(framework::App& app, CameraZoom& zoom, lua::LuaState& state, gr
     registerJSONNatives();
     registerObjectNatives();
     registerCollisionNatives();
+    registerBodyNatives();
+    registerObjectSettingNatives();
+    registerQueryNatives();
+    registerJointNatives();
     set("iapEnabled", false);
 
     set("uniqueDeviceId", m_deviceId);

@@ -21,6 +21,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -157,6 +158,10 @@ private:
     void registerJSONNatives();
     void registerObjectNatives();
     void registerCollisionNatives();
+    void registerBodyNatives();
+    void registerObjectSettingNatives();
+    void registerQueryNatives();
+    void registerJointNatives();
     /// Makes the scripts' environment fall back to the interpreter's globals.
     void inheritGlobals();
 
@@ -253,6 +258,58 @@ private:
     /// (a level is torn down).
     void destroyLevelObjects();
 
+    /// Logs a sprite the object names that cannot be found (the object is drawn without one).
+    void resolveSprite(const GameObject& object);
+    /// Frees the objects removed during the step, which contact handling may still have held.
+    void stepEnded() override;
+
+    // Body motion and material, world settings (GameLuaBodies.cpp).
+    void setPosition(const std::string& name, float x, float y);
+    void setRotation(const std::string& name, float angle);
+    void setVelocity(const std::string& name, float vx, float vy);
+    void setAngularVelocity(const std::string& name, float radiansPerSecond);
+    void setLinearDamping(const std::string& name, float damping);
+    void setAngularDamping(const std::string& name, float damping);
+    void setFriction(const std::string& name, float friction);
+    void setRestitution(const std::string& name, float restitution);
+    void setDensity(const std::string& name, float density);
+    void setSleeping(const std::string& name, bool sleeping);
+    int applyImpulse(lua::LuaState& state);
+    void applyForceNative(const std::string& name, float fx, float fy, float px, float py);
+    void setWorldGravity(float gx, float gy);
+    /// Raises a script error naming `native` while the world steps (from a contact callback):
+    /// Box2D cannot move, retype or rebuild bodies then.
+    void refuseWhileStepping(const char* native) const;
+
+    // What an object is and how it is drawn (GameLuaObjectSettings.cpp).
+    void setFilterCategory(const std::string& name, int category);
+    void setFilterMask(const std::string& name, int mask);
+    void setSensor(const std::string& name, bool sensor);
+    void setVisible(const std::string& name, bool visible);
+    void setScale(const std::string& name, float scaleX, float scaleY);
+    void setSprite(const std::string& name, const std::string& sprite);
+    void setRollingSound(const std::string& name, const std::string& sound);
+    void setTexture(const std::string& name, const std::string& texture);
+    void setObjectParameter(const std::string& name, int id, float value);
+
+    // Queries (GameLuaQueries.cpp).
+    float getAngle(const std::string& name);
+    float getSpeed(const std::string& name);
+    int getVelocity(lua::LuaState& state);
+    int getWorldPoint(lua::LuaState& state);
+    int getLocalPoint(lua::LuaState& state);
+    lua::LuaTable getIntersectingObjects(lua::LuaTable box);
+
+    // Joints (GameLuaJoints.cpp).
+    int createJoint(lua::LuaState& state);
+    void setJointParameters(lua::LuaTable parameters);
+    void checkJointLimits(const std::string& name);
+    void destroyJoint(const std::string& name);
+    /// The record of the Box2D joint of that name, or null.
+    JointRecord* findJoint(const std::string& name);
+    /// Writes the world anchors of every joint but welds into its "objects.joints" table.
+    void mirrorJoints();
+
     /// Binds the tables contact handling writes to: "objects".world, the global "deadBlocks"
     /// (made when the scripts have none) and the global "blockTable" (an empty table stands in
     /// for a missing one). Run at construction, after start-up and when a level loads.
@@ -334,6 +391,10 @@ private:
     std::vector<JointRecord> m_links;
     /// Glue contacts to weld after the step: (plunger body, glued body).
     std::vector<std::pair<PhysicsBody, PhysicsBody>> m_pendingWelds;
+    /// Objects removed while the world stepped, kept until it ends.
+    std::vector<std::unique_ptr<GameObject>> m_removedInStep;
+    /// The engine's one source of randomness (pass-through angles), seeded once.
+    std::mt19937 m_random{std::random_device{}()};
     Trajectories m_trajectories;
 
     // Levels (GameLuaLevels.cpp).

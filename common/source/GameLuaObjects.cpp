@@ -2,6 +2,7 @@
 // tearing a level's world down.
 #include "FiniteNumbers.h"
 #include "GameLua.h"
+#include "NativeErrors.h"
 #include "lang/Exception.h"
 #include "lang/Log.h"
 
@@ -103,8 +104,7 @@ GameObject& GameLua::createObject(std::unique_ptr<GameObject> object, Vector2 po
     // Replacing would leave the old body and its joints without a name to remove them by.
     if (m_objects.contains(name))
         throw lang::Exception(lang::Format("{0}: an object named \"{1}\" already exists", native, name));
-    if (!object->spriteName.empty())
-        LOG_WARNING("Game", "Sprite %s not found for game object %s", object->spriteName.c_str(), name.c_str());
+    resolveSprite(*object);
     object->render = object->stepPoses[0] = object->stepPoses[1] = {position.x, position.y, 0.0f};
 
     BodyDefinition body;
@@ -115,11 +115,7 @@ GameObject& GameLua::createObject(std::unique_ptr<GameObject> object, Vector2 po
     body.friction = object->friction;
     body.restitution = object->restitution;
     body.owner = object.get();
-    try {
-        object->body = m_world->createBody(body);
-    } catch (const lang::Exception& error) {
-        throw lang::Exception(lang::Format("{0}: {1}", native, error.what()));
-    }
+    object->body = namingNative(native, [&] { return m_world->createBody(body); });
 
     lua::LuaTable& table = object->table = lua::LuaTable(state());
     table.set("name", name);
@@ -150,12 +146,15 @@ GameObject& GameLua::createObject(std::unique_ptr<GameObject> object, Vector2 po
 void GameLua::resizeCircle(const std::string& name, float radius) {
     requireFinite("resizeCircle", {radius});
     GameObject& object = objectNamed(name, "resizeCircle");
-    try {
-        m_world->resizeCircle(object.body, radius);
-    } catch (const lang::Exception& error) {
-        throw lang::Exception(lang::Format("resizeCircle: {0}", error.what()));
-    }
+    namingNative("resizeCircle", [&] { m_world->resizeCircle(object.body, radius); });
     object.radius = radius;
+}
+
+// Sprites and composite sprites come from the resource registry, which the game does not have
+// yet: every picture an object names is missing, and the object is drawn without one.
+void GameLua::resolveSprite(const GameObject& object) {
+    if (!object.spriteName.empty())
+        LOG_WARNING("Game", "Sprite %s not found for game object %s", object.spriteName.c_str(), object.name.c_str());
 }
 
 GameObject* GameLua::findObject(const std::string& name) {
@@ -203,7 +202,12 @@ void GameLua::removeObject(const std::string& name) {
     });
     std::erase_if(m_pendingWelds, [&](const auto& weld) { return weld.first == object->body || weld.second == object->body; });
     m_world->destroyBody(object->body);
+    // Contact handling may still hold the object until the step ends.
+    if (m_world->isStepping())
+        m_removedInStep.push_back(std::move(object));
 }
+
+void GameLua::stepEnded() { m_removedInStep.clear(); }
 
 void GameLua::destroyLevelObjects() {
     for (auto& [name, object] : m_objects)

@@ -51,6 +51,7 @@ void GameLua::updatePhysics(float dt) {
     recordTrajectories(PositionSource::OlderSnapshot);
     recordTrajectories(PositionSource::Drawn);
     mirrorObjects(dt);
+    mirrorJoints();
 }
 
 void GameLua::applyDirectionalFriction() {

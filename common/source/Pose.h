@@ -11,3 +11,6 @@ struct Pose {
     /// further round first, so 3.1 and -3.1 blend through π rather than through 0.
     static Pose blend(const Pose& older, const Pose& newer, float alpha);
 };
+
+/// `radians` reduced to [0, 2π): -π/2 gives 3π/2, 7 gives 7 - 2π.
+float fullTurnAngle(float radians);

@@ -17,6 +17,11 @@ void ContactAdapter::rethrowKept() {
         std::rethrow_exception(std::exchange(m_kept, nullptr));
 }
 
+void ContactAdapter::endStep() {
+    if (m_handler)
+        m_handler->stepEnded();
+}
+
 bool ContactAdapter::ShouldCollide(b2Fixture* fixtureA, b2Fixture* fixtureB) {
     const b2Filter& a = fixtureA->GetFilterData();
     const b2Filter& b = fixtureB->GetFilterData();

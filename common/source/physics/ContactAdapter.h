@@ -16,6 +16,8 @@ public:
     void setHandler(ContactHandler* handler) { m_handler = handler; }
     /// Rethrows the kept exception, if any, and forgets it.
     void rethrowKept();
+    /// Tells the handler, if any, that the step has ended.
+    void endStep();
 
     bool ShouldCollide(b2Fixture* fixtureA, b2Fixture* fixtureB) override;
     void BeginContact(b2Contact* contact) override;

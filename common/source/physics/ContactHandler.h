@@ -34,4 +34,7 @@ public:
     virtual void beginContact(Contact& contact) = 0;
     virtual void endContact(Contact& contact) = 0;
     virtual void preSolve(Contact& contact) = 0;
+    /// Called once the step has finished and the deferred destruction has run, before a kept
+    /// exception is rethrown: what the handlers' callers let go of during the step can go now.
+    virtual void stepEnded() {}
 };

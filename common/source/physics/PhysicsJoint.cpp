@@ -1,5 +1,7 @@
 #include "PhysicsJoint.h"
 
+#include "lang/Exception.h"
+
 #include <box2d/box2d.h>
 
 namespace {
@@ -100,7 +102,13 @@ float PhysicsJoint::upperLimit() const {
         [](b2PrismaticJoint& j) { return j.GetUpperLimit(); }, 0.0f);
 }
 
+void PhysicsJoint::requireOrderedLimits(float lower, float upper) {
+    if (!(lower <= upper))
+        throw lang::Exception(lang::Format("A joint's lower limit {0} must not exceed its upper limit {1}", lower, upper));
+}
+
 void PhysicsJoint::setLimits(float lower, float upper) {
+    requireOrderedLimits(lower, upper);
     either(
         m_joint, [=](b2RevoluteJoint& j) { return j.SetLimits(lower, upper), 0; },
         [=](b2PrismaticJoint& j) { return j.SetLimits(lower, upper), 0; }, 0);

@@ -64,7 +64,10 @@ public:
     void enableLimit(bool enabled);
     float lowerLimit() const;
     float upperLimit() const;
+    /// Raises `lang::Exception` when `lower` exceeds `upper` (Box2D asserts on that).
     void setLimits(float lower, float upper);
+    /// Raises `lang::Exception` unless `lower` <= `upper`; joint creation checks the same.
+    static void requireOrderedLimits(float lower, float upper);
     /// The joint angle (revolute, radians) or translation (prismatic, world units).
     float value() const;
     /// The distance joint's spring: frequency in hertz (0 = rigid) and damping ratio.

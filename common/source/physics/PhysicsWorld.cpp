@@ -147,6 +147,8 @@ PhysicsJoint PhysicsWorld::createJoint(const JointDefinition& definition) {
     if (a == b)
         throw lang::Exception(lang::Format("A joint needs two different bodies"));
     const b2Vec2 anchor = toB2(definition.worldAnchor);
+    if (definition.kind == JointKind::Revolute || definition.kind == JointKind::Prismatic)
+        PhysicsJoint::requireOrderedLimits(definition.lowerLimit, definition.upperLimit);
     switch (definition.kind) {
     case JointKind::Distance: {
         b2DistanceJointDef joint;
@@ -206,6 +208,7 @@ void PhysicsWorld::destroyJoint(PhysicsJoint joint) {
 void PhysicsWorld::step(float seconds, int velocityIterations, int positionIterations) {
     m_world->Step(seconds, velocityIterations, positionIterations);
     flushDeferred();
+    m_adapter->endStep();
     m_adapter->rethrowKept();
 }
 

@@ -62,7 +62,8 @@ public:
     /// Destroys `body` with its fixtures and joints; during a step its fixtures stop reporting
     /// their object at once and the body goes when the step ends.
     void destroyBody(PhysicsBody body);
-    /// Creates a joint; refused while the world steps.
+    /// Creates a joint; refused while the world steps, and for revolute and prismatic joints whose
+    /// lower limit exceeds the upper one.
     PhysicsJoint createJoint(const JointDefinition& definition);
     /// Destroys `joint`; deferred to the end of the step when the world is stepping.
     void destroyJoint(PhysicsJoint joint);
