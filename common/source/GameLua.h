@@ -108,6 +108,9 @@ public:
     const std::map<std::string, std::unique_ptr<GameObject>>& objects() const { return m_objects; }
     /// The names of the objects on each drawing layer (zOrder truncated), layers in order.
     const std::map<int, std::vector<std::string>>& layers() const { return m_layers; }
+    /// The Box2D joints and the links (no physical joint) the scripts made, in creation order.
+    const std::vector<JointRecord>& joints() const { return m_joints; }
+    const std::vector<JointRecord>& links() const { return m_links; }
     /// The physics world the objects live in, for the whole life of the game.
     PhysicsWorld& world() { return *m_world; }
     /// True while a level loads: contact handling ignores contacts then.

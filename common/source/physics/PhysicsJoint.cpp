@@ -120,6 +120,10 @@ float PhysicsJoint::value() const {
         [](b2PrismaticJoint& j) { return j.GetJointTranslation(); }, 0.0f);
 }
 
+float PhysicsJoint::length() const {
+    return m_joint->GetType() == e_distanceJoint ? static_cast<b2DistanceJoint*>(m_joint)->GetLength() : 0.0f;
+}
+
 void PhysicsJoint::setSpring(float hertz, float dampingRatio) {
     if (m_joint->GetType() != e_distanceJoint)
         return;

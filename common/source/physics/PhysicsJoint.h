@@ -70,6 +70,8 @@ public:
     static void requireOrderedLimits(float lower, float upper);
     /// The joint angle (revolute, radians) or translation (prismatic, world units).
     float value() const;
+    /// The distance joint's rest length in world units; 0 for other kinds.
+    float length() const;
     /// The distance joint's spring: frequency in hertz (0 = rigid) and damping ratio.
     void setSpring(float hertz, float dampingRatio);
 
