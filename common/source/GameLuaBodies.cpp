@@ -72,6 +72,7 @@ void GameLua::setAngularVelocity(const std::string& name, float radiansPerSecond
 // setLinearDamping(name, damping): an unknown name is logged
 void GameLua::setLinearDamping(const std::string& name, float damping) {
     requireFinite("setLinearDamping", {damping});
+    requireNotNegative("setLinearDamping", {damping});
     if (GameObject* object = findObject(name))
         object->body.setLinearDamping(damping);
     else
@@ -81,6 +82,7 @@ void GameLua::setLinearDamping(const std::string& name, float damping) {
 // setAngularDamping(name, damping): an unknown name is logged
 void GameLua::setAngularDamping(const std::string& name, float damping) {
     requireFinite("setAngularDamping", {damping});
+    requireNotNegative("setAngularDamping", {damping});
     if (GameObject* object = findObject(name))
         object->body.setAngularDamping(damping);
     else
@@ -90,6 +92,7 @@ void GameLua::setAngularDamping(const std::string& name, float damping) {
 // setFriction(name, friction): the mass is not recomputed
 void GameLua::setFriction(const std::string& name, float friction) {
     requireFinite("setFriction", {friction});
+    requireNotNegative("setFriction", {friction});
     GameObject& object = objectNamed(name, "setFriction");
     object.friction = friction;
     object.body.setFriction(friction);
@@ -106,6 +109,7 @@ void GameLua::setRestitution(const std::string& name, float restitution) {
 // setDensity(name, density): neither the mass nor static/dynamic changes
 void GameLua::setDensity(const std::string& name, float density) {
     requireFinite("setDensity", {density});
+    requireNotNegative("setDensity", {density});
     GameObject& object = objectNamed(name, "setDensity");
     object.density = density;
     object.body.setDensity(density);

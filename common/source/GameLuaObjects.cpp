@@ -101,6 +101,7 @@ void GameLua::createPolygon(const std::string& name, const std::string& sprite, 
 GameObject& GameLua::createObject(std::unique_ptr<GameObject> object, Vector2 position, FixtureShape shape,
                                   const char* native) {
     const std::string name = object->name;
+    requireNotNegative(native, {object->density, object->friction});
     // Replacing would leave the old body and its joints without a name to remove them by.
     if (m_objects.contains(name))
         throw lang::Exception(lang::Format("{0}: an object named \"{1}\" already exists", native, name));

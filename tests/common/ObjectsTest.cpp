@@ -134,7 +134,9 @@ TEST_F(ObjectsTest, NonFiniteNumbersAndBadValuesAreRefusedNamingTheNative) {
                              "applyImpulse('b', 1, 1, 0/0, 0)", "applyForceNative('b', 1/0, 0, 0, 0)",
                              "setWorldGravity(0, 0/0)", "getIntersectingObjects{x = 0/0}",
                              "createJoint{type = 3, name = 'j', end1 = 'b', end2 = 'c', motorSpeed = 0/0}",
-                             "setColliderType('b', 12)", "createBox('z', '', 0, 0, 0, 2, 1, 0, 0, true, false, 1)"}) {
+                             "setColliderType('b', 12)", "createBox('z', '', 0, 0, 0, 2, 1, 0, 0, true, false, 1)",
+                             "setLinearDamping('b', -30)", "setDensity('b', -1)", "setFriction('b', -0.5)",
+                             "createCircle('z', '', 0, 0, 1, 1, -1, 0, false, 1)"}) {
         const std::string native = std::string(call).substr(0, std::string(call).find_first_of("({"));
         EXPECT_EQ(harness.failureOf(call).find(native + ": "), 0u) << call;
     }
