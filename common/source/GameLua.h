@@ -263,6 +263,8 @@ private:
 
     /// Logs a sprite the object names that cannot be found (the object is drawn without one).
     void resolveSprite(const GameObject& object);
+    /// Destroys the object's body and frees the object, or keeps it until the step ends.
+    void retire(std::unique_ptr<GameObject> object);
     /// Frees the objects removed during the step, which contact handling may still have held.
     void stepEnded() override;
 

@@ -24,16 +24,20 @@ struct JointSetting {
     float fallback;
 };
 
-constexpr JointSetting kPlacement[] = {{"x1", false, 0.0f}, {"y1", false, 0.0f}, {"x2", false, 0.0f}, {"y2", false, 0.0f}};
-constexpr JointSetting kDistance[] = {{"frequency", false, 4.0f}, {"dampingRatio", false, 0.5f}, {"collideConnected", true, 0.0f}};
+constexpr JointSetting kPlacement[] = {
+    {"x1", false, 0.0f}, {"y1", false, 0.0f}, {"x2", false, 0.0f}, {"y2", false, 0.0f}};
+constexpr JointSetting kDistance[] = {
+    {"frequency", false, 4.0f}, {"dampingRatio", false, 0.5f}, {"collideConnected", true, 0.0f}};
 constexpr JointSetting kWeld[] = {{"collideConnected", true, 0.0f}};
-constexpr JointSetting kRevolute[] = {{"motor", true, 0.0f},      {"motorSpeed", false, 0.0f},      {"maxTorque", false, 10000.0f},
-                                      {"limit", true, 0.0f},      {"lowerLimit", false, 0.0f},      {"upperLimit", false, 3.1415927f},
-                                      {"backAndForth", true, 0.0f}, {"collideConnected", true, 0.0f}};
-constexpr JointSetting kPrismatic[] = {{"motor", true, 1.0f},         {"motorSpeed", false, 0.0f},      {"maxTorque", false, 10000.0f},
-                                       {"limit", true, 0.0f},         {"lowerLimit", false, 0.0f},      {"upperLimit", false, 3.1415927f},
-                                       {"backAndForth", true, 1.0f},  {"collideConnected", true, 0.0f}, {"worldAxisX", false, 1.0f},
-                                       {"worldAxisY", false, 0.0f}};
+constexpr JointSetting kRevolute[] = {{"motor", true, 0.0f},          {"motorSpeed", false, 0.0f},
+                                      {"maxTorque", false, 10000.0f}, {"limit", true, 0.0f},
+                                      {"lowerLimit", false, 0.0f},    {"upperLimit", false, 3.1415927f},
+                                      {"backAndForth", true, 0.0f},   {"collideConnected", true, 0.0f}};
+constexpr JointSetting kPrismatic[] = {{"motor", true, 1.0f},          {"motorSpeed", false, 0.0f},
+                                       {"maxTorque", false, 10000.0f}, {"limit", true, 0.0f},
+                                       {"lowerLimit", false, 0.0f},    {"upperLimit", false, 3.1415927f},
+                                       {"backAndForth", true, 1.0f},   {"collideConnected", true, 0.0f},
+                                       {"worldAxisX", false, 1.0f},    {"worldAxisY", false, 0.0f}};
 constexpr JointSetting kLink[] = {{"destroyTimer", false, 1.0f}};
 /// The settings of each joint type, 1 to 5.
 constexpr std::span<const JointSetting> kSettings[] = {{}, kDistance, kWeld, kRevolute, kPrismatic, kLink};
@@ -62,7 +66,9 @@ void copySettings(const lua::LuaTable& from, const lua::LuaTable& to, std::span<
     }
 }
 
-Vector2 pointAt(const lua::LuaTable& table, const char* x, const char* y) { return {table.getNumber(x), table.getNumber(y)}; }
+Vector2 pointAt(const lua::LuaTable& table, const char* x, const char* y) {
+    return {table.getNumber(x), table.getNumber(y)};
+}
 
 float distance(Vector2 a, Vector2 b) { return std::hypot(b.x - a.x, b.y - a.y); }
 
@@ -86,7 +92,8 @@ void placeDistanceJoint(JointDefinition& joint, int coordType, const lua::LuaTab
         endA = joint.bodyA.worldPoint(joint.localAnchorA);
         endB = joint.bodyB.worldPoint(joint.localAnchorB);
     } else if (coordType != 0) {
-        throw lang::Exception(lang::Format("createJoint: a distance joint's coordType is 0, 1 or 2, not {0}", coordType));
+        throw lang::Exception(
+            lang::Format("createJoint: a distance joint's coordType is 0, 1 or 2, not {0}", coordType));
     }
     joint.length = distance(endA, endB);
 }
@@ -94,8 +101,8 @@ void placeDistanceJoint(JointDefinition& joint, int coordType, const lua::LuaTab
 /// The Box2D joint a filled-in definition of type 1 to 4 describes. Weld, revolute and prismatic
 /// joints are anchored at end1's body-local point ("x1", "y1"), by default its origin: that keeps
 /// the three kinds alike and lets a script pin a hinge anywhere on the first object.
-JointDefinition physicalJoint(int type, const lua::LuaTable& filled, PhysicsBody end1, PhysicsBody end2,
-                              int coordType, lua::LuaState& lua) {
+JointDefinition physicalJoint(int type, const lua::LuaTable& filled, PhysicsBody end1, PhysicsBody end2, int coordType,
+                              lua::LuaState& lua) {
     JointDefinition joint;
     joint.kind = static_cast<JointKind>(type);
     joint.bodyA = end1;
@@ -131,7 +138,9 @@ struct MotorParameters {
     /// Applies what is given to `joint`; a single limit keeps the other.
     void applyTo(PhysicsJoint joint) const {
         if (lower || upper)
-            namingNative(kNative, [&] { joint.setLimits(lower.value_or(joint.lowerLimit()), upper.value_or(joint.upperLimit())); });
+            namingNative(kNative, [&] {
+                joint.setLimits(lower.value_or(joint.lowerLimit()), upper.value_or(joint.upperLimit()));
+            });
         if (motor)
             joint.enableMotor(*motor);
         if (speed)

@@ -202,6 +202,10 @@ void GameLua::removeObject(const std::string& name) {
         return true;
     });
     std::erase_if(m_pendingWelds, [&](const auto& weld) { return weld.first == object->body || weld.second == object->body; });
+    retire(std::move(object));
+}
+
+void GameLua::retire(std::unique_ptr<GameObject> object) {
     m_world->destroyBody(object->body);
     // Contact handling may still hold the object until the step ends.
     if (m_world->isStepping())
@@ -212,7 +216,7 @@ void GameLua::stepEnded() { m_removedInStep.clear(); }
 
 void GameLua::destroyLevelObjects() {
     for (auto& [name, object] : m_objects)
-        m_world->destroyBody(object->body);
+        retire(std::move(object));
     m_objects.clear();
     m_layers.clear();
     m_projectiles.clear();
