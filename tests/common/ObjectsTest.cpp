@@ -109,10 +109,8 @@ TEST_F(ObjectsTest, UnknownNamesAreIgnoredLoggedOrRefused) {
         {"setLinearDamping('x', 1)", Logged, "Body name : x"},
         {"setAngularDamping('x', 1)", Logged, "Body x not found in GameLua::setAngularDamping"},
         {"setPosition('x', 1, 1)", Refused, "setPosition: no object named \"x\""},
-        {"setFriction('x', 1)", Refused, "setFriction: no object named"},
         {"setSprite('x', 's')", Refused, "setSprite: no object named"},
         {"a = getAngle('x')", Refused, "getAngle: no object named"},
-        {"a = getWorldPoint('x', 0, 0)", Refused, "getWorldPoint: no object named"},
         {"removeObject('x')", Refused, "removeObject: no object named"},
     };
     for (const auto& c : cases) {
