@@ -41,3 +41,8 @@ add_subdirectory(${BOX2D_BUILD_SOURCE} ${PROJECT_BINARY_DIR}/box2d EXCLUDE_FROM_
 target_sources(box2d PRIVATE ${PROJECT_SOURCE_DIR}/cmake/box2d/MaxTranslation.cpp)
 # Third-party code: its warnings are not ours to fix.
 target_compile_options(box2d PRIVATE -w)
+if(TUMBLE_SANITIZE)
+    # b2Joint::Destroy reads the joint's type after running its destructor, which the vptr check
+    # reports on every joint destroyed; the block is still the allocator's then, so the read holds.
+    target_compile_options(box2d PRIVATE -fno-sanitize=vptr)
+endif()
