@@ -66,6 +66,31 @@ void copySettings(const lua::LuaTable& from, const lua::LuaTable& to, std::span<
     }
 }
 
+/// The joint type 1 to 5 of a definition; anything else is a script error.
+int jointType(const lua::LuaTable& definition) {
+    const float type = definition.getNumber("type");
+    if (!(type >= 1.0f && type < kLinkType + 1.0f))
+        throw lang::Exception(lang::Format("createJoint: joint type {0} is not 1 to 5", type));
+    return static_cast<int>(type);
+}
+
+/// A new table of what `definition` says about a joint of `type`, defaults filled in and the
+/// coordType rounded half up (0 to 2).
+lua::LuaTable filledDefinition(lua::LuaState& lua, const lua::LuaTable& definition, int type) {
+    // Only 0 to 2 place anything; the rest would be a joint placed by chance.
+    const float coordType = std::floor(definition.getNumber("coordType") + 0.5f);
+    if (!(coordType >= 0.0f && coordType <= 2.0f))
+        throw lang::Exception(lang::Format("createJoint: coordType {0} is not 0, 1 or 2", coordType));
+    const lua::LuaTable filled(lua);
+    for (const char* key : {"name", "end1", "end2"})
+        filled.set(key, definition.getString(key));
+    filled.set("type", type);
+    filled.set("coordType", coordType);
+    copySettings(definition, filled, kPlacement);
+    copySettings(definition, filled, kSettings[type]);
+    return filled;
+}
+
 Vector2 pointAt(const lua::LuaTable& table, const char* x, const char* y) {
     return {table.getNumber(x), table.getNumber(y)};
 }
@@ -91,9 +116,6 @@ void placeDistanceJoint(JointDefinition& joint, int coordType, const lua::LuaTab
         joint.localAnchorB = pointAt(filled, "x2", "y2");
         endA = joint.bodyA.worldPoint(joint.localAnchorA);
         endB = joint.bodyB.worldPoint(joint.localAnchorB);
-    } else if (coordType != 0) {
-        throw lang::Exception(
-            lang::Format("createJoint: a distance joint's coordType is 0, 1 or 2, not {0}", coordType));
     }
     joint.length = distance(endA, endB);
 }
@@ -187,27 +209,14 @@ void GameLua::registerJointNatives() {
 // createJoint(definition [, x1, y1, x2, y2]): the world points place a distance joint of coordType 1
 int GameLua::createJoint(lua::LuaState& lua) {
     const lua::LuaTable definition = lua.toTable(1);
-    const float typeNumber = definition.getNumber("type");
-    if (!(typeNumber >= 1.0f && typeNumber < kLinkType + 1.0f))
-        throw lang::Exception(lang::Format("createJoint: joint type {0} is not 1 to 5", typeNumber));
-    const int type = static_cast<int>(typeNumber);
+    const int type = jointType(definition);
     const std::string name = definition.getString("name");
     if (findJoint(name) || std::ranges::any_of(m_links, [&](const JointRecord& link) { return link.name == name; }))
         throw lang::Exception(lang::Format("createJoint: a joint named \"{0}\" already exists", name));
     const GameObject& end1 = objectNamed(definition.getString("end1"), "createJoint");
     const GameObject& end2 = objectNamed(definition.getString("end2"), "createJoint");
-    const float coordNumber = definition.getNumber("coordType");
-    requireFinite("createJoint", {coordNumber});
-    const int coordType = static_cast<int>(std::floor(coordNumber + 0.5f));
-
-    const lua::LuaTable filled(lua);
-    filled.set("type", type);
-    filled.set("name", name);
-    filled.set("end1", end1.name);
-    filled.set("end2", end2.name);
-    filled.set("coordType", coordType);
-    copySettings(definition, filled, kPlacement);
-    copySettings(definition, filled, kSettings[type]);
+    const lua::LuaTable filled = filledDefinition(lua, definition, type);
+    const int coordType = static_cast<int>(filled.getNumber("coordType"));
     const lua::LuaTable joints = m_objectsTable.getTable("joints");
     JointRecord record{name, end1.name, end2.name, coordType, {}};
     if (type == kLinkType) {
