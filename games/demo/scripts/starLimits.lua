@@ -1,2 +1,2 @@
 -- Scores a level needs for one, two and three stars.
-demo = { 3000, 6000, 9000 }
+demo = { 1000, 2500, 5000 }

@@ -83,12 +83,16 @@ TEST(DemoEndToEndTest, SixtyFramesOfTheDemoDrawItsScene) {
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->w, 800);
     EXPECT_EQ(picture->h, 600);
-    // The sky is the clear colour, the meadow, the tower's stone row, the bird one second into
-    // its flight (x = 120 + 180 t, y = 410 - 330 t + 110 t²) and an unlit star.
+    // The sky is the theme's colour, the ground, the tower the level file describes after the
+    // physics world settled it (the stone floor, the ice roof, the lower target), the bird half a
+    // second into its flight (launched at 0.5 s with (22, -14) units/s from (1, -4.5), 20 pixels
+    // a unit) and an unlit star.
     expectPixel(picture, 400, 100, {120, 190, 235}, "sky");
-    expectPixel(picture, 400, 550, {91, 158, 66}, "meadow");
-    expectPixel(picture, 600, 480, {140, 145, 153}, "stone");
-    expectPixel(picture, 300, 190, {216, 25, 25}, "bird");
+    expectPixel(picture, 400, 550, {92, 158, 66}, "ground");
+    expectPixel(picture, 600, 422, {140, 145, 153}, "stone");
+    expectPixel(picture, 620, 335, {173, 224, 250}, "ice");
+    expectPixel(picture, 620, 484, {89, 191, 64}, "target");
+    expectPixel(picture, 325, 326, {216, 25, 25}, "bird");
     expectPixel(picture, 34, 34, {153, 153, 153}, "star");
     SDL_FreeSurface(picture);
 
