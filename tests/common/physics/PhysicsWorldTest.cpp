@@ -1,9 +1,9 @@
 // The physics world: destruction deferred past the step, contact errors kept until it ends,
 // creation refused while it steps, shapes Box2D would assert on refused, and queries.
+#include "physics/PhysicsWorld.h"
 #include "GameObject.h"
 #include "lang/Exception.h"
 #include "physics/ContactHandler.h"
-#include "physics/PhysicsWorld.h"
 
 #include <gtest/gtest.h>
 
@@ -111,7 +111,9 @@ TEST_F(PhysicsWorldTest, CreationDuringAStepIsRefused) {
     std::vector<std::string> refusals;
     handler.onBegin = [&](Contact&) {
         const std::function<void()> creations[] = {
-            [&] { world.createBody(boxAt({9.0f, 0.0f}, {0.5f, 0.5f}, true, nullptr)); },
+            [&] {
+                world.createBody(boxAt({9.0f, 0.0f}, {0.5f, 0.5f}, true, nullptr));
+            },
             [&] {
                 JointDefinition weld;
                 weld.bodyA = groundBody;
