@@ -359,6 +359,20 @@ TEST_F(FrameUpdateTest, OtherBirdsRecordIntoTheFollowingBuffers) {
     EXPECT_TRUE(game().trajectories().points(5).empty());
 }
 
+TEST_F(FrameUpdateTest, PredictedTrajectoryStartsAtTheDrawnPoseUnderTheWorldsGravity) {
+    PhysicsBody& bird = box("bird", 2.0f, 3.0f);
+    // The body has moved on; drawing still shows it where it was created.
+    bird.setTransform({9.0f, 9.0f}, 0.0f);
+    bird.setLinearVelocity({30.0f, 0.0f});
+    game().world().setGravity({0.0f, 45.0f});
+    harness.run("path = getTrajectory('bird')");
+    const lua::LuaTable path = game().getTable("path");
+    EXPECT_EQ(path.count(), 300);
+    EXPECT_EQ(path.getTable(0).getNumber("x"), 2.0f);
+    EXPECT_NEAR(path.getTable(1).getNumber("x"), 3.0f, 1e-4f);
+    EXPECT_NEAR(path.getTable(1).getNumber("y"), 3.0f + 45.0f / 900.0f, 1e-4f);
+}
+
 TEST_F(FrameUpdateTest, DestroyTimersHandTheObjectToTheDeadBlocks) {
     box("loose", 0.0f, 0.0f);
     object("loose").jointDetached = true;
