@@ -43,12 +43,14 @@ GameLua::GameLua(framework::App& app, CameraZoom& zoom, lua::LuaState& state, gr
     registerLoggingNatives();
     registerViewNatives();
     registerDrawingNatives();
+    registerLevelNatives();
     registerFileNatives();
     registerDateNatives();
     registerTrajectoryNatives();
     registerPlatformNatives();
     registerJSONNatives();
     registerObjectNatives();
+    registerCollisionNatives();
     set("iapEnabled", false);
 
     set("uniqueDeviceId", m_deviceId);
@@ -108,7 +110,9 @@ void GameLua::inheritGlobals() {
     lua_setmetatable(L, -2);
 }
 
-void GameLua::callScript(const char* name, std::initializer_list<float> arguments) { call(name, arguments); }
+void GameLua::callScript(const char* name, std::initializer_list<lua::CallArgument> arguments) {
+    call(name, arguments);
+}
 
 std::optional<std::string> GameLua::takeScreenCapture() { return std::exchange(m_screenCapture, std::nullopt); }
 
@@ -122,7 +126,7 @@ void GameLua::bindLevelTables() {
 }
 
 void GameLua::finishStartUp() {
-    loadLuaFile(getString("scriptPath") + "/blocks.lua", "blockTable");
+    loadBlockTable();
     bindLevelTables();
     callScript("createStartUpAssets");
 }

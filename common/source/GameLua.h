@@ -1,9 +1,13 @@
 #pragma once
 
+#include "CollisionMatrix.h"
 #include "GameConfiguration.h"
 #include "GameObject.h"
 #include "GameTimer.h"
+#include "Impact.h"
 #include "JointRecord.h"
+#include "LevelAvailability.h"
+#include "ThemeLayer.h"
 #include "Trajectories.h"
 #include "physics/ContactHandler.h"
 #include "physics/PhysicsWorld.h"
@@ -77,9 +81,9 @@ public:
     /// The window became active or inactive: calls "gameResumed" or "gamePaused" once the game
     /// logic is loaded.
     void setActive(bool active);
-    /// Calls the script function `name` of the game's table with number arguments: a script
-    /// error raises `lua::LuaException`, and so does a missing function, naming it.
-    void callScript(const char* name, std::initializer_list<float> arguments = {});
+    /// Calls the script function `name` of the game's table with number and text arguments: a
+    /// script error raises `lua::LuaException`, and so does a missing function, naming it.
+    void callScript(const char* name, std::initializer_list<lua::CallArgument> arguments = {});
 
     // What the application reads and writes.
 
@@ -152,6 +156,7 @@ private:
     void registerPlatformNatives();
     void registerJSONNatives();
     void registerObjectNatives();
+    void registerCollisionNatives();
     /// Makes the scripts' environment fall back to the interpreter's globals.
     void inheritGlobals();
 
@@ -254,10 +259,21 @@ private:
     void bindLevelTables();
 
     // Contacts (GameLuaCollisions.cpp).
+    void setColliderType(const std::string& name, int type);
     bool shouldCollide(GameObject& a, GameObject& b) override;
     void beginContact(Contact& contact) override;
     void endContact(Contact& contact) override;
     void preSolve(Contact& contact) override;
+    /// Runs the rule's handler for a contact whose fixtures both have objects.
+    void runContactHandler(CollisionHandler handler, Contact& contact);
+    void runImpact(Contact& contact, GameObject& a, GameObject& b);
+    void blockImpact(GameObject& a, GameObject& b);
+    void birdImpact(Contact& contact, GameObject& bird, GameObject& target);
+    void glue(Contact& contact, GameObject& a, GameObject& b);
+    void captureInBubble(GameObject& bubble, GameObject& captive);
+    /// Writes what `damage` leaves of the object's "strength" (when it has one) and hands a
+    /// destroyed object to "deadBlocks".
+    impact::StrengthLoss damageObject(GameObject& object, float damage);
 
     // The frame update (GameLuaFrame.cpp) and its physics section (GameLuaPhysics.cpp).
     void publishTouches();
@@ -306,6 +322,8 @@ private:
     bool m_gameLogicLoaded = false;
 
     bool m_loading = false;
+    /// Which collider types touch and what their contacts do; fixed at construction.
+    const CollisionMatrix m_collisions;
     std::unique_ptr<PhysicsWorld> m_world;
     std::map<std::string, std::unique_ptr<GameObject>> m_objects;
     std::map<int, std::vector<std::string>> m_layers;
@@ -317,4 +335,34 @@ private:
     /// Glue contacts to weld after the step: (plunger body, glued body).
     std::vector<std::pair<PhysicsBody, PhysicsBody>> m_pendingWelds;
     Trajectories m_trajectories;
+
+    // Levels (GameLuaLevels.cpp).
+public:
+    /// The theme's background layers, drawn behind the world, in the theme's order.
+    const std::vector<ThemeLayer>& backgroundLayers() const { return m_backgroundLayers; }
+    /// The theme's foreground layers, drawn in front of the world, in the theme's order.
+    const std::vector<ThemeLayer>& foregroundLayers() const { return m_foregroundLayers; }
+    /// The theme's sky colour, components 0 to 255.
+    const ThemeColour& skyColour() const { return m_skyColour; }
+    /// The theme's ground colour, components 0 to 255.
+    const ThemeColour& groundColour() const { return m_groundColour; }
+
+private:
+    void registerLevelNatives();
+    /// Loads scriptPath + "/blocks.lua" into the global "blockTable" (failures are logged).
+    void loadBlockTable();
+    void loadLevel(const std::string& name, const std::string& key);
+    /// The level table of the level file `name` + ".lua", deciphered with `key` (empty: the
+    /// data key). Raises the engine's exceptions when it does not load.
+    lua::LuaTable readLevel(const std::string& name, const std::string& key);
+    void setTheme(const std::string& name);
+    int saveLevel(lua::LuaState& state);
+    void checkLevelAvailabilityOnline();
+    lua::LuaTable getOnlineCheckStatus();
+
+    ThemeColour m_skyColour;
+    ThemeColour m_groundColour;
+    std::vector<ThemeLayer> m_backgroundLayers;
+    std::vector<ThemeLayer> m_foregroundLayers;
+    LevelAvailabilityCheck m_levelCheck;
 };

@@ -7,6 +7,7 @@
 // hang or gigabytes of memory.
 #include "GameLua.h"
 
+#include "DataFile.h"
 #include "DirectoryListing.h"
 #include "framework/App.h"
 #include "io/AppDataInputStream.h"
@@ -15,7 +16,6 @@
 #include "io/BundleInputStream.h"
 #include "io/ByteArrayOutputStream.h"
 #include "io/ConfinedName.h"
-#include "io/IOException.h"
 #include "io/PathName.h"
 #include "io/ReadAll.h"
 #include "io/ZipFileInputStream.h"
@@ -47,21 +47,6 @@ ScriptChunk openScript(const std::string& path) {
     io::BundleInputStream file(path);
     lang::Ref<io::ZipFileInputStream> archive = util::openEncipheredArchive(io::readAll(file), util::dataKey(), path);
     return {archive->getEntry(0), archive->getEntryName(0)};
-}
-
-/// `name` in the data folder; nothing for a name that would climb out of it.
-std::optional<std::string> confinedDataFile(const framework::App& app, const std::string& name) {
-    if (!io::isConfined(name))
-        return std::nullopt;
-    return app.resolvePath(name).toString();
-}
-
-/// `name` in the data folder. Raises `io::IOException` for a name that would climb out of it.
-std::string dataFile(const framework::App& app, const std::string& name) {
-    std::optional<std::string> path = confinedDataFile(app, name);
-    if (!path)
-        throw io::IOException(lang::Format("The file name \"{0}\" leads out of the data folder", name));
-    return *std::move(path);
 }
 
 /// The file that saves `table`: its text, enciphered with `cipher` when there is one.

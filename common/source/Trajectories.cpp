@@ -26,6 +26,13 @@ void Trajectories::startNew() {
     }
 }
 
+void Trajectories::clear() {
+    for (Points& points : m_points)
+        points.clear();
+    for (Points& puffs : m_puffs)
+        puffs.clear();
+}
+
 void Trajectories::addPoint(int index, Vector2 point) {
     if (index >= 0 && index < kBufferCount)
         m_points[static_cast<size_t>(index)].push_back(point);

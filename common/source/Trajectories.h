@@ -23,6 +23,8 @@ public:
     int bufferOfSlot(int slot) const;
     /// Switches to the other set and empties its points and puffs.
     void startNew();
+    /// Empties the points and puffs of all six buffers, as a new level starts.
+    void clear();
     /// Appends a point to buffer `index` (0 to 5); other indexes are ignored.
     void addPoint(int index, Vector2 point);
     /// Appends a puff to buffer `index` (0 to 5); other indexes are ignored.

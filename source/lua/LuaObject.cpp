@@ -50,7 +50,14 @@ void LuaObject::registerNative(const char* name, NativeFunction trampoline, cons
     lua_rawset(L, -3);
 }
 
-void LuaObject::call(const char* name, std::initializer_list<float> arguments) {
+void CallArgument::push(lua_State* interpreter) const {
+    if (m_text)
+        lua_pushlstring(interpreter, m_text, m_length);
+    else
+        lua_pushnumber(interpreter, m_number);
+}
+
+void LuaObject::call(const char* name, std::initializer_list<CallArgument> arguments) {
     LuaState& owner = state();
     lua_State* L = interpreter();
     StackGuard guard(owner, L, 2 + static_cast<int>(arguments.size()));
@@ -58,8 +65,8 @@ void LuaObject::call(const char* name, std::initializer_list<float> arguments) {
     lua_pushstring(L, name);
     lua_rawget(L, -2);
     lua_remove(L, -2);
-    for (const float argument : arguments)
-        lua_pushnumber(L, argument);
+    for (const CallArgument& argument : arguments)
+        argument.push(L);
     owner.call(static_cast<int>(arguments.size()), 0, name);
 }
 

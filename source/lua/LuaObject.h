@@ -5,11 +5,32 @@
 
 #include <cstddef>
 #include <initializer_list>
+#include <string>
 #include <type_traits>
 
 namespace lua {
 
 class LuaState;
+
+/// One argument of a call into the scripts: a number (crossing as a 32-bit float) or a text,
+/// which is borrowed until the call returns (never null).
+class CallArgument {
+public:
+    template <class Number>
+    requires(std::is_arithmetic_v<Number> && !std::is_same_v<Number, bool>) CallArgument(Number number)
+        : m_number(static_cast<float>(number)) {}
+    CallArgument(const std::string& text) : m_text(text.data()), m_length(text.size()) {}
+    CallArgument(const char* text) : m_text(text), m_length(std::char_traits<char>::length(text)) {}
+
+    /// Pushes the value onto the stack of `interpreter`, which has room for it.
+    void push(lua_State* interpreter) const;
+
+private:
+    float m_number = 0.0f;
+    /// Null for a number.
+    const char* m_text = nullptr;
+    size_t m_length = 0;
+};
 
 /// A table that stands for a native object: it carries the object's natives and the script
 /// functions the engine calls on it. While the object lives, its table holds the object's
@@ -35,9 +56,10 @@ public:
         registerNative(name, &Binder<Member>::call, &binding, sizeof binding);
     }
 
-    /// Calls the function stored under `name` (read raw) with number `arguments` and no results,
-    /// protected. A missing function raises "Error calling \"name\": attempt to call a nil value".
-    void call(const char* name, std::initializer_list<float> arguments = {});
+    /// Calls the function stored under `name` (read raw) with `arguments` (numbers and texts) and
+    /// no results, protected. A missing function raises "Error calling \"name\": attempt to call
+    /// a nil value".
+    void call(const char* name, std::initializer_list<CallArgument> arguments = {});
 
 private:
     /// Stores a closure of `trampoline` whose upvalues are a copy of the `size` bytes of

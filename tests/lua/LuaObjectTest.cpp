@@ -243,3 +243,18 @@ TEST(LuaObject, TheInterpreterSurvivesAHundredThousandErrors) {
 }
 
 } // namespace
+
+TEST(LuaObject, CallsPassTextsAndNumbersInOrder) {
+    LuaState state;
+    Counter counter(state);
+    run(state, "function counter.record(...) got = {...} kinds = type(got[2]) .. type(got[3]) .. type(got[4]) end");
+    const std::string owned = "second";
+    counter.call("record", {"first", owned, 2.5f, 7});
+    const LuaTable got = state.getGlobals().getTable("got");
+    EXPECT_EQ(state.getGlobals().getString("kinds"), "stringnumbernumber");
+    EXPECT_EQ(got.getString(1), "first");
+    EXPECT_EQ(got.getString(2), owned);
+    EXPECT_EQ(got.getNumber(3), 2.5f);
+    EXPECT_EQ(got.getNumber(4), 7.0f);
+    EXPECT_EQ(state.getTop(), 0);
+}

@@ -14,6 +14,15 @@ template <class Change> void forEachFixture(b2Body* body, Change change) {
         change(*fixture);
 }
 
+/// Changes the collision filter of every fixture of `body` with `change`.
+template <class Change> void changeFilter(b2Body* body, Change change) {
+    forEachFixture(body, [&change](b2Fixture& fixture) {
+        b2Filter filter = fixture.GetFilterData();
+        change(filter);
+        fixture.SetFilterData(filter);
+    });
+}
+
 } // namespace
 
 Vector2 PhysicsBody::position() const { return fromB2(m_body->GetPosition()); }
@@ -92,19 +101,15 @@ void PhysicsBody::setDensity(float density) {
 }
 
 void PhysicsBody::setFilterCategory(std::uint16_t category) {
-    forEachFixture(m_body, [category](b2Fixture& fixture) {
-        b2Filter filter = fixture.GetFilterData();
-        filter.categoryBits = category;
-        fixture.SetFilterData(filter);
-    });
+    changeFilter(m_body, [category](b2Filter& filter) { filter.categoryBits = category; });
 }
 
 void PhysicsBody::setFilterMask(std::uint16_t mask) {
-    forEachFixture(m_body, [mask](b2Fixture& fixture) {
-        b2Filter filter = fixture.GetFilterData();
-        filter.maskBits = mask;
-        fixture.SetFilterData(filter);
-    });
+    changeFilter(m_body, [mask](b2Filter& filter) { filter.maskBits = mask; });
+}
+
+void PhysicsBody::setFilterGroup(std::int16_t group) {
+    changeFilter(m_body, [group](b2Filter& filter) { filter.groupIndex = group; });
 }
 
 void PhysicsBody::setSensor(bool sensor) {

@@ -66,6 +66,9 @@ public:
     /// Collision filter bits of every fixture; the other filter fields are kept.
     void setFilterCategory(std::uint16_t category);
     void setFilterMask(std::uint16_t mask);
+    /// Collision group of every fixture: fixtures of the same positive group always collide, of
+    /// the same negative group never; 0 leaves the decision to the category and mask bits.
+    void setFilterGroup(std::int16_t group);
     void setSensor(bool sensor);
 
 private:

@@ -1,14 +1,38 @@
--- Block materials: colour (components 0 to 1) and how many hits a block takes.
+-- What the demo's levels are built from.
+
+-- Materials: colour (components 0 to 1), body material and how much damage a block takes.
 materials = {
-    wood = { r = 0.72, g = 0.50, b = 0.26, strength = 2 },
-    stone = { r = 0.55, g = 0.57, b = 0.60, strength = 4 },
-    ice = { r = 0.68, g = 0.88, b = 0.98, strength = 1 },
+    wood = { r = 0.72, g = 0.50, b = 0.26, density = 1, friction = 0.6, restitution = 0.1, strength = 30 },
+    stone = { r = 0.55, g = 0.57, b = 0.60, density = 3, friction = 0.8, restitution = 0.05, strength = 80 },
+    ice = { r = 0.68, g = 0.88, b = 0.98, density = 0.8, friction = 0.2, restitution = 0.1, strength = 12 },
+    target = { r = 0.35, g = 0.75, b = 0.25, density = 1, friction = 0.5, restitution = 0.2, strength = 10 },
+    ground = { r = 0.36, g = 0.62, b = 0.26, density = 0, friction = 0.9, restitution = 0 },
 }
 
--- The demo's tower, bottom row first: material, column offset and width in blocks.
-tower = {
-    { "stone", 0, 3 },
-    { "wood", 0, 1 }, { "wood", 2, 1 },
-    { "ice", 0, 3 },
-    { "wood", 1, 1 },
+-- Block definitions a level names: a material and either a box size or a circle radius (world
+-- units; one unit is 20 pixels). Collider type 2 is the ground.
+definitions = {
+    ground = { material = "ground", width = 80, height = 5, colliderType = 2 },
+    wood_post = { material = "wood", width = 1, height = 3 },
+    wood_bar = { material = "wood", width = 5, height = 1 },
+    stone_bar = { material = "stone", width = 6, height = 1 },
+    ice_bar = { material = "ice", width = 5, height = 1 },
+    target = { material = "target", radius = 0.8 },
+}
+
+-- How hard a bird hits each material, and how much of its speed it keeps through what it breaks.
+damageFactors = {
+    red = {
+        damageMultiplier = { wood = 1.0, stone = 0.6, ice = 1.5, target = 1.2 },
+        velocityMultiplier = { wood = 0.8, stone = 0.5, ice = 1.0, target = 0.9 },
+    },
+}
+
+themes = {
+    meadow = {
+        color = { r = 120, g = 190, b = 235 },
+        groundColor = { r = 92, g = 158, b = 66 },
+        bgLayers = { { rect = { r = 255, g = 237, b = 115, a = 255 } } },
+        fgLayers = {},
+    },
 }
