@@ -102,6 +102,7 @@ public:
     explicit EnginePyramid(int count) : m_game(m_harness.start()), m_topName("box" + std::to_string(count - 1)) {
         m_harness.run(R"(
             function applyForcesAtPhysicsStep() end  function removeBlocks() end  function clearLuaForceFunctions() end
+            function blockCollision() end
             function update(dt)
                 local sum = 0
                 for name, t in pairs(objects.world) do sum = sum + t.x + t.y + t.angle end

@@ -24,7 +24,8 @@ constexpr const char* kCallbacks = R"(
     function applyForcesAtPhysicsStep() steps = steps + 1 end
     function removeBlocks() removals = removals + 1 end
     function clearLuaForceFunctions() clears = clears + 1 end
-    function update(dt, dt2) updates = updates + 1  lastDt = dt  lastDt2 = dt2 end)";
+    function update(dt, dt2) updates = updates + 1  lastDt = dt  lastDt2 = dt2 end
+    function blockCollision() end  function birdCollision() end)";
 
 class FrameUpdateTest : public ::testing::Test {
 protected:
