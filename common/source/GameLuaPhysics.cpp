@@ -2,6 +2,7 @@
 // snapshots and interpolation for drawing, destroy timers, trajectories, and the mirror of every
 // object's state into its script table.
 #include "GameLua.h"
+#include "lua/TableFields.h"
 
 #include <cmath>
 #include <numbers>
@@ -24,7 +25,13 @@ constexpr float kToleranceSquaredSpeed = 0.0005f;
 constexpr float kMovingAngularSpeed = 0.1f;
 constexpr float kPassThroughTurnRate = 1.2f;
 
-bool isTrue(const lua::LuaTable& table, const char* key) { return table.isBoolean(key) && table.getBoolean(key); }
+/// The fields of the object tables the physics section reads and writes, in `lua::TableFields`
+/// order: every frame touches each object's table, so the keys are interned once per pass.
+enum Field { kX, kY, kFrozen, kInBubble, kXVel, kYVel, kAngle, kSleeping, kPinkTimer, kBombTimer, kShootDelayTimer };
+constexpr const char* kMirrorFields[] = {"x",     "y",        "frozen",    "inBubble",  "xVel",           "yVel",
+                                         "angle", "sleeping", "pinkTimer", "bombTimer", "shootDelayTimer"};
+enum FrictionField { kFrictionX, kFrictionY };
+constexpr const char* kFrictionFields[] = {"frictionXRelative", "frictionYRelative"};
 
 } // namespace
 
@@ -55,9 +62,11 @@ void GameLua::updatePhysics(float dt) {
 }
 
 void GameLua::applyDirectionalFriction() {
+    lua::TableFields fields(state(), kFrictionFields);
     for (auto& [name, object] : m_objects) {
-        const float fx = object->table.getNumber("frictionXRelative");
-        const float fy = object->table.getNumber("frictionYRelative");
+        fields.select(object->table);
+        const float fx = fields.getNumber(kFrictionX);
+        const float fy = fields.getNumber(kFrictionY);
         if (fx == 0.0f && fy == 0.0f)
             continue;
         PhysicsBody& body = object->body;
@@ -137,35 +146,36 @@ void GameLua::mirrorObjects(float dt) {
     bool moving = false;
     bool awake = false;
     bool aboveTolerance = false;
+    lua::TableFields fields(state(), kMirrorFields);
     for (auto& [name, object] : m_objects) {
-        lua::LuaTable& table = object->table;
+        fields.select(object->table);
         PhysicsBody& body = object->body;
         const bool bird = object->colliderType == kBirdType;
-        if (bird && (!table.isNil("pinkTimer") || !table.isNil("bombTimer") || !table.isNil("shootDelayTimer")))
+        if (bird && (!fields.isNil(kPinkTimer) || !fields.isNil(kBombTimer) || !fields.isNil(kShootDelayTimer)))
             moving = true;
         const bool awakeNow = body.isAwake();
         if (object->wasAwake || awakeNow) {
-            table.set("x", object->render.x);
-            table.set("y", object->render.y);
+            fields.set(kX, object->render.x);
+            fields.set(kY, object->render.y);
             awake = true;
             if (body.mass() > 0.0f &&
                 (object->render.y > kFreezeDepth || object->render.x < static_cast<float>(m_view.leftLimit) ||
                  object->render.x > static_cast<float>(m_view.rightLimit)))
-                table.set("frozen", true);
+                fields.set(kFrozen, true);
             const Vector2 velocity = body.linearVelocity();
             const float squaredSpeed = velocity.x * velocity.x + velocity.y * velocity.y;
             const bool jointed = body.hasJoints();
             if (squaredSpeed > kToleranceSquaredSpeed && !bird && !jointed)
                 aboveTolerance = true;
-            const bool inBubble = isTrue(table, "inBubble");
+            const bool inBubble = fields.isTrue(kInBubble);
             // The turn counts by its sign, not its size: only a positive (clockwise) spin holds the shot.
             if (squaredSpeed > kMovingSquaredSpeed || (body.angularVelocity() > kMovingAngularSpeed && !jointed) ||
                 inBubble)
                 moving = true;
             if (bird || inBubble) {
-                table.set("xVel", velocity.x);
-                table.set("yVel", velocity.y);
-                table.set("angle", object->render.angle);
+                fields.set(kXVel, velocity.x);
+                fields.set(kYVel, velocity.y);
+                fields.set(kAngle, object->render.angle);
             }
         }
         if (object->colliderType == kPassThroughType) {
@@ -175,8 +185,8 @@ void GameLua::mirrorObjects(float dt) {
                 object->passThroughTime -= dt;
         }
         object->wasAwake = awakeNow;
-        table.set("angle", body.angle());
-        table.set("sleeping", !awakeNow);
+        fields.set(kAngle, body.angle());
+        fields.set(kSleeping, !awakeNow);
     }
     set("hasMovingObjects", moving);
     set("hasAwakeObjects", awake);

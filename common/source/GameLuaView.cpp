@@ -1,5 +1,6 @@
 // Frame and view state: clear colour, update and physics switches, camera values, level limits.
 #include "GameLua.h"
+#include "lang/Exception.h"
 
 #include "framework/App.h"
 #include "framework/OSInterface.h"
@@ -67,7 +68,13 @@ void GameLua::setLevelLimits(int left, float, int right, float) {
 }
 
 // setMaxTranslation(translation): world units per step, for every body
-void GameLua::setMaxTranslation(float translation) { PhysicsWorld::setMaxTranslation(translation); }
+void GameLua::setMaxTranslation(float translation) {
+    try {
+        PhysicsWorld::setMaxTranslation(translation);
+    } catch (const lang::Exception& error) {
+        throw lang::Exception(lang::Format("setMaxTranslation: {0}", error.what()));
+    }
+}
 
 // setAlpha(alpha)
 void GameLua::setAlpha(float alpha) { m_context.state().alpha = alpha; }

@@ -124,6 +124,7 @@ public:
 
 private:
     friend class LuaTable;
+    friend class TableFields;
     friend class LuaObject;
     friend class NativeFrame;
     friend class SavedTableReader;

@@ -86,6 +86,7 @@ TEST_F(GameLuaNativesTest, LevelLimitsKeepTheHorizontalPair) {
 }
 
 TEST_F(GameLuaNativesTest, ViewAndSwitchesAreStored) {
+    gametest::MaxTranslationGuard restore;
     harness.run(R"(
         setTopLeft(3, 4)  setWorldScale(0.5)  setPhysicsSimulationScale(2)  setMaxTranslation(7)
         setEditing(true)  setPhysicsEnabled(false)  physics = isPhysicsEnabled()  setUpdating(false)

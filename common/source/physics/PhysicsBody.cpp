@@ -74,6 +74,8 @@ bool PhysicsBody::hasJoints() const { return m_body->GetJointList() != nullptr; 
 
 void PhysicsBody::setBullet(bool bullet) { m_body->SetBullet(bullet); }
 
+bool PhysicsBody::isBullet() const { return m_body->IsBullet(); }
+
 void PhysicsBody::applyForceToCenter(Vector2 force) { m_body->ApplyForceToCenter(toB2(force), true); }
 
 void PhysicsBody::applyForce(Vector2 force, Vector2 point) { m_body->ApplyForce(toB2(force), toB2(point), true); }

@@ -48,6 +48,7 @@ public:
     bool hasJoints() const;
     /// Continuous collision against other moving bodies, for fast projectiles.
     void setBullet(bool bullet);
+    bool isBullet() const;
     /// Adds `force` (newtons) at the centre of mass to the force of the next step, no torque.
     void applyForceToCenter(Vector2 force);
     /// Adds `force` (newtons) at the world point `point` to the force of the next step.

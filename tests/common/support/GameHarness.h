@@ -146,6 +146,12 @@ public:
     void update(float, gr::Context&, int) override {}
 };
 
+/// The largest translation per physics step is global to the process: a test that changes it
+/// holds one of these to put the default back.
+struct MaxTranslationGuard {
+    ~MaxTranslationGuard() { PhysicsWorld::setMaxTranslation(PhysicsWorld::kDefaultMaxTranslation); }
+};
+
 /// A game on a fake context, in a fresh data folder that is the working directory.
 struct GameHarness {
     TempFolder folder;
