@@ -19,6 +19,20 @@ void eraseName(std::vector<std::string>& names, const std::string& name) {
 
 int layerOf(const GameObject& object) { return static_cast<int>(std::trunc(object.zOrder)); }
 
+/// An object with what every create native gives it; the shape's own fields are the caller's.
+std::unique_ptr<GameObject> newObject(const std::string& name, const std::string& sprite, ShapeKind kind,
+                                      float density, float friction, float restitution, float zOrder) {
+    auto object = std::make_unique<GameObject>();
+    object->name = name;
+    object->spriteName = sprite;
+    object->shapeKind = kind;
+    object->density = density;
+    object->friction = friction;
+    object->restitution = restitution;
+    object->zOrder = zOrder;
+    return object;
+}
+
 } // namespace
 
 void GameLua::registerObjectNatives() {
@@ -34,17 +48,10 @@ void GameLua::createBox(const std::string& name, const std::string& sprite, floa
                         float height, float density, float friction, float restitution, bool solid, bool,
                         float zOrder) {
     requireFinite("createBox", {x, y, width, height, density, friction, restitution, zOrder});
-    auto object = std::make_unique<GameObject>();
-    object->name = name;
-    object->spriteName = sprite;
-    object->shapeKind = ShapeKind::Box;
+    auto object = newObject(name, sprite, ShapeKind::Box, density, friction, restitution, zOrder);
     object->width = width;
     object->height = height;
-    object->density = density;
-    object->friction = friction;
-    object->restitution = restitution;
     object->solid = solid;
-    object->zOrder = zOrder;
     FixtureShape shape;
     shape.kind = FixtureShape::Kind::Box;
     shape.halfExtents = {width / 2.0f, height / 2.0f};
@@ -55,15 +62,8 @@ void GameLua::createBox(const std::string& name, const std::string& sprite, floa
 void GameLua::createCircle(const std::string& name, const std::string& sprite, float x, float y, float radius,
                            float density, float friction, float restitution, bool projectile, float zOrder) {
     requireFinite("createCircle", {x, y, radius, density, friction, restitution, zOrder});
-    auto object = std::make_unique<GameObject>();
-    object->name = name;
-    object->spriteName = sprite;
-    object->shapeKind = ShapeKind::Circle;
+    auto object = newObject(name, sprite, ShapeKind::Circle, density, friction, restitution, zOrder);
     object->radius = radius;
-    object->density = density;
-    object->friction = friction;
-    object->restitution = restitution;
-    object->zOrder = zOrder;
     FixtureShape shape;
     shape.kind = FixtureShape::Kind::Circle;
     shape.radius = radius;
@@ -77,21 +77,14 @@ void GameLua::createPolygon(const std::string& name, const std::string& sprite, 
                             lua::LuaTable vertices, float density, float friction, float restitution, bool solid,
                             bool, float zOrder) {
     requireFinite("createPolygon", {x, y, density, friction, restitution, zOrder});
-    auto object = std::make_unique<GameObject>();
+    auto object = newObject(name, sprite, ShapeKind::Polygon, density, friction, restitution, zOrder);
+    object->solid = solid;
     for (int i = 1; vertices.isTable(i); ++i) {
         const lua::LuaTable vertex = vertices.getTable(i);
         const Vector2 point{vertex.getNumber("x"), vertex.getNumber("y")};
         requireFinite("createPolygon", {point.x, point.y});
         object->vertices.push_back(point);
     }
-    object->name = name;
-    object->spriteName = sprite;
-    object->shapeKind = ShapeKind::Polygon;
-    object->density = density;
-    object->friction = friction;
-    object->restitution = restitution;
-    object->solid = solid;
-    object->zOrder = zOrder;
     FixtureShape shape;
     shape.kind = FixtureShape::Kind::Polygon;
     shape.vertices = object->vertices;

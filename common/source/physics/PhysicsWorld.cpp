@@ -59,6 +59,19 @@ b2CircleShape circleOf(float radius) {
     return shape;
 }
 
+/// The motor and limits of a revolute or prismatic joint, whose fields differ only in name.
+template <class Definition>
+void copyMotorAndLimits(const JointDefinition& from, Definition& to, float Definition::*maxMotor,
+                        float Definition::*lower, float Definition::*upper) {
+    to.collideConnected = from.collideConnected;
+    to.enableMotor = from.motor;
+    to.motorSpeed = from.motorSpeed;
+    to.*maxMotor = from.maxMotorTorque;
+    to.enableLimit = from.limit;
+    to.*lower = from.lowerLimit;
+    to.*upper = from.upperLimit;
+}
+
 } // namespace
 
 PhysicsWorld::PhysicsWorld(Vector2 gravity)
@@ -170,13 +183,8 @@ PhysicsJoint PhysicsWorld::createJoint(const JointDefinition& definition) {
     case JointKind::Revolute: {
         b2RevoluteJointDef joint;
         joint.Initialize(a, b, anchor);
-        joint.collideConnected = definition.collideConnected;
-        joint.enableMotor = definition.motor;
-        joint.motorSpeed = definition.motorSpeed;
-        joint.maxMotorTorque = definition.maxMotorTorque;
-        joint.enableLimit = definition.limit;
-        joint.lowerAngle = definition.lowerLimit;
-        joint.upperAngle = definition.upperLimit;
+        copyMotorAndLimits(definition, joint, &b2RevoluteJointDef::maxMotorTorque, &b2RevoluteJointDef::lowerAngle,
+                           &b2RevoluteJointDef::upperAngle);
         return PhysicsJoint(m_world->CreateJoint(&joint));
     }
     case JointKind::Prismatic: {
@@ -185,13 +193,8 @@ PhysicsJoint PhysicsWorld::createJoint(const JointDefinition& definition) {
         if (axis.Normalize() == 0.0f)
             throw lang::Exception(lang::Format("A prismatic joint's axis must not be zero"));
         joint.Initialize(a, b, anchor, axis);
-        joint.collideConnected = definition.collideConnected;
-        joint.enableMotor = definition.motor;
-        joint.motorSpeed = definition.motorSpeed;
-        joint.maxMotorForce = definition.maxMotorTorque;
-        joint.enableLimit = definition.limit;
-        joint.lowerTranslation = definition.lowerLimit;
-        joint.upperTranslation = definition.upperLimit;
+        copyMotorAndLimits(definition, joint, &b2PrismaticJointDef::maxMotorForce,
+                           &b2PrismaticJointDef::lowerTranslation, &b2PrismaticJointDef::upperTranslation);
         return PhysicsJoint(m_world->CreateJoint(&joint));
     }
     }
