@@ -51,7 +51,7 @@ std::string DataInputStream::readChars(int count) {
     // first zero byte, which drops the zero padding of fixed-size fields.
     constexpr int kPiece = 249;
     std::string text;
-    char piece[kPiece];
+    char piece[kPiece] = {};
     int filled = 0;
     auto flush = [&] {
         text.append(piece, strnlen(piece, static_cast<size_t>(filled)));
