@@ -282,9 +282,6 @@ private:
     int applyImpulse(lua::LuaState& state);
     void applyForceNative(const std::string& name, float fx, float fy, float px, float py);
     void setWorldGravity(float gx, float gy);
-    /// Raises a script error naming `native` while the world steps (from a contact callback):
-    /// Box2D cannot move, retype or rebuild bodies then.
-    void refuseWhileStepping(const char* native) const;
 
     // What an object is and how it is drawn (GameLuaObjectSettings.cpp).
     void setFilterCategory(const std::string& name, int category);

@@ -2,7 +2,7 @@
 // world's gravity. Every number handed to the physics world is checked to be finite first.
 #include "FiniteNumbers.h"
 #include "GameLua.h"
-#include "lang/Exception.h"
+#include "NativeErrors.h"
 #include "lang/Log.h"
 #include "lua/LuaState.h"
 
@@ -22,18 +22,11 @@ void GameLua::registerBodyNatives() {
     registerMethod("setWorldGravity", &GameLua::setWorldGravity);
 }
 
-void GameLua::refuseWhileStepping(const char* native) const {
-    if (m_world->isStepping())
-        throw lang::Exception(
-            lang::Format("{0}: not allowed while the physics world steps (from a contact callback)", native));
-}
-
 // setPosition(name, x, y): the body keeps its angle
 void GameLua::setPosition(const std::string& name, float x, float y) {
     requireFinite("setPosition", {x, y});
-    refuseWhileStepping("setPosition");
     GameObject& object = objectNamed(name, "setPosition");
-    object.body.setTransform({x, y}, object.body.angle());
+    namingNative("setPosition", [&] { object.body.setTransform({x, y}, object.body.angle()); });
     object.table.set("x", x);
     object.table.set("y", y);
     for (Pose* pose : {&object.render, &object.stepPoses[0], &object.stepPoses[1]}) {
@@ -45,10 +38,9 @@ void GameLua::setPosition(const std::string& name, float x, float y) {
 // setRotation(name, angle): radians, kept in [0, 2π)
 void GameLua::setRotation(const std::string& name, float angle) {
     requireFinite("setRotation", {angle});
-    refuseWhileStepping("setRotation");
     GameObject& object = objectNamed(name, "setRotation");
     const float turned = fullTurnAngle(angle);
-    object.body.setTransform(object.body.position(), turned);
+    namingNative("setRotation", [&] { object.body.setTransform(object.body.position(), turned); });
     object.table.set("angle", turned);
     object.render.angle = object.stepPoses[0].angle = object.stepPoses[1].angle = turned;
 }

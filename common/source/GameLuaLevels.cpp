@@ -17,7 +17,6 @@
 #include "lang/Exception.h"
 #include "lang/Log.h"
 #include "lang/Throwable.h"
-#include "lua/LuaException.h"
 #include "lua/LuaState.h"
 #include "util/DataKeys.h"
 #include "util/EncipheredArchive.h"
@@ -163,7 +162,7 @@ void GameLua::setTheme(const std::string& name) {
         loadBlockTable();
     const lua::LuaTable themes = getTable("blockTable").getTable("themes");
     if (!themes.isTable(name))
-        throw lua::LuaException(lang::Format("setTheme: there is no theme \"{0}\" in blockTable.themes", name));
+        throw lang::Exception(lang::Format("setTheme: there is no theme \"{0}\" in blockTable.themes", name));
     const lua::LuaTable theme = themes.getTable(name);
     m_skyColour = readThemeColour(theme, "color");
     m_groundColour = readThemeColour(theme, "groundColor");

@@ -1,6 +1,7 @@
 // What an object is to contact handling and drawing: collision filter, sensor,
 // visibility, scale, sprite, sounds, texture and the numbered object parameters.
 #include "GameLua.h"
+#include "NativeErrors.h"
 
 #include <algorithm>
 #include <cmath>
@@ -74,8 +75,8 @@ void GameLua::setObjectParameter(const std::string& name, int id, float value) {
     GameObject& object = objectNamed(name, "setObjectParameter");
     switch (id) {
     case kBodyType:
-        refuseWhileStepping("setObjectParameter");
-        object.body.setType(value == 0.0f ? BodyType::Static : BodyType::Dynamic);
+        namingNative("setObjectParameter",
+                     [&] { object.body.setType(value == 0.0f ? BodyType::Static : BodyType::Dynamic); });
         break;
     case kScreenScale:
         std::fill(std::begin(object.screenScale), std::end(object.screenScale), value);

@@ -193,8 +193,9 @@ TEST_F(CollisionsTest, ABirdBreakingThroughIsSlowedByItsRule) {
         EXPECT_FLOAT_EQ(call.getNumber("damage"), damage) << c.what;
         EXPECT_EQ(call.getNumber("applied"), c.destroyed ? std::floor(c.strength) : 0.0f) << c.what;
         EXPECT_EQ(isDead("wood" + index), c.destroyed) << c.what;
-        if (!c.destroyed)
+        if (!c.destroyed) {
             EXPECT_EQ(tableOf("wood" + index).getNumber("strength"), c.strength) << c.what;
+        }
         EXPECT_EQ(bird.hasPendingVelocity, c.destroyed && !c.legacy) << c.what;
         // The broken block lets the bird through: the older rule slows it during the step, the
         // other after it; a block that holds stops it.
@@ -259,8 +260,9 @@ TEST_F(CollisionsTest, GlueWeldsItsPlungerToABirdAfterTheStep) {
             continue;
         }
         EXPECT_EQ(tableOf("other" + index).getBoolean("gluedToBlock"), c.welded) << c.what;
-        if (c.welded)
+        if (c.welded) {
             EXPECT_TRUE(tableOf("glue" + index).getBoolean("glueActivated")) << c.what;
+        }
     }
     // Welded pairs are not welded again.
     game().update(GameLua::kStep);

@@ -1,5 +1,7 @@
 #include "PhysicsBody.h"
 
+#include "lang/Exception.h"
+
 #include <box2d/box2d.h>
 
 #include <cmath>
@@ -8,6 +10,12 @@ namespace {
 
 b2Vec2 toB2(Vector2 v) { return {v.x, v.y}; }
 Vector2 fromB2(const b2Vec2& v) { return {v.x, v.y}; }
+
+/// Box2D asserts when a body is moved or retyped while its world steps (from a contact callback).
+void refuseWhileStepping(const b2Body* body) {
+    if (body->GetWorld()->IsLocked())
+        throw lang::Exception(lang::Format("not allowed while the physics world steps (from a contact callback)"));
+}
 
 template <class Change> void forEachFixture(b2Body* body, Change change) {
     for (b2Fixture* fixture = body->GetFixtureList(); fixture; fixture = fixture->GetNext())
@@ -32,7 +40,10 @@ float PhysicsBody::angle() const {
     return std::atan2(rotation.s, rotation.c);
 }
 
-void PhysicsBody::setTransform(Vector2 position, float angle) { m_body->SetTransform(toB2(position), angle); }
+void PhysicsBody::setTransform(Vector2 position, float angle) {
+    refuseWhileStepping(m_body);
+    m_body->SetTransform(toB2(position), angle);
+}
 
 Vector2 PhysicsBody::linearVelocity() const { return fromB2(m_body->GetLinearVelocity()); }
 
@@ -58,6 +69,7 @@ BodyType PhysicsBody::type() const {
 }
 
 void PhysicsBody::setType(BodyType type) {
+    refuseWhileStepping(m_body);
     static constexpr b2BodyType kTypes[] = {b2_staticBody, b2_kinematicBody, b2_dynamicBody};
     m_body->SetType(kTypes[static_cast<int>(type)]);
 }

@@ -23,7 +23,8 @@ public:
     Vector2 position() const;
     /// The body angle in radians from its rotation, in -π to π (not Box2D's unbounded angle).
     float angle() const;
-    /// Moves the body to `position` (world units) at `angle` (radians).
+    /// Moves the body to `position` (world units) at `angle` (radians). Raises `lang::Exception`
+    /// while the world steps, as `setType` does.
     void setTransform(Vector2 position, float angle);
     /// World units per second.
     Vector2 linearVelocity() const;

@@ -98,9 +98,9 @@ PhysicsBody PhysicsWorld::createBody(const BodyDefinition& definition) {
         break;
     case FixtureShape::Kind::Box: {
         const Vector2 h = shape.halfExtents;
-        if (!(h.x > 0.0f && h.y > 0.0f))
+        // Box2D asserts on a box without area, however small its sides.
+        if (!(h.x > 0.0f && h.y > 0.0f) || !enclosesArea({{-h.x, -h.y}, {h.x, -h.y}, {h.x, h.y}}))
             throw lang::Exception(lang::Format("A box's width and height must be positive, not {0} by {1}", 2 * h.x, 2 * h.y));
-        polygon = polygonOf({{-h.x, -h.y}, {h.x, -h.y}, {h.x, h.y}, {-h.x, h.y}});
         polygon.SetAsBox(h.x, h.y);
         polygon.m_radius = kPolygonSkin;
         fixture.shape = &polygon;
