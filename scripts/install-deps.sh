@@ -12,7 +12,7 @@ packages=(
     # scripts and JSON
     liblua5.1-0-dev libcjson-dev
     # window, images, text, OpenGL
-    libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libfontconfig-dev libgl-dev
+    libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libfontconfig-dev libfreetype-dev libgl-dev
     # drawing under a virtual display with Mesa's software OpenGL
     xvfb xauth libgl1-mesa-dri libegl1 libegl-mesa0 fonts-dejavu-core
     # making test files
