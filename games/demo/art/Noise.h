@@ -1,0 +1,14 @@
+#pragma once
+
+namespace art {
+
+/// Smooth value noise in 0..1 at (x, y), the same for the same arguments on every machine.
+/// `seed` picks an independent pattern. With `periodX` > 0 the pattern repeats every `periodX`
+/// units along x (for pictures that tile side by side).
+float noise(float x, float y, int seed, int periodX = 0);
+
+/// Sum of `octaves` layers of noise, each at twice the frequency and half the weight of the last,
+/// scaled back to 0..1. `periodX` as for noise (each octave keeps the repetition).
+float fractalNoise(float x, float y, int seed, int octaves, int periodX = 0);
+
+} // namespace art

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "Canvas.h"
+
+#include <vector>
+
+namespace art {
+
+/// The demo draws its world at this many pixels per world unit: a block picture is its block's
+/// size in the level's units times this, so that the sprite covers exactly the physics body.
+constexpr int kPixelsPerUnit = 20;
+
+/// The level's blocks (named after the block definitions they show) and the ground tile.
+std::vector<Picture> blockPictures();
+/// The bird and the target creature.
+std::vector<Picture> creaturePictures();
+/// The parts of the slingshot, assembled by the composite description beside this file.
+std::vector<Picture> slingshotPictures();
+/// Sky, sun, hill, cloud, the stars of the score and the dots of the flight trail.
+std::vector<Picture> sceneryPictures();
+
+} // namespace art
