@@ -12,7 +12,7 @@ namespace {
 
 // A vertical strip the game stretches across the screen: deep blue at the top, pale at the horizon.
 Picture sky() {
-    constexpr int kHeight = 600;
+    constexpr int kHeight = 256;
     Canvas canvas(16, kHeight);
     canvas.fill(roundedRect(-4, -4, 20, kHeight + 4, 0), [](float, float y, float) {
         const float t = y / (kHeight * 0.85f);
