@@ -81,8 +81,7 @@ private:
 };
 
 // Measuring needs no window on this platform, so the context is not used here.
-SystemFont::SystemFont(gr::Context&, const std::string& family, int size, const std::array<float, 4>& colour,
-                       int style)
+SystemFont::SystemFont(gr::Context&, const std::string& family, int size, const std::array<float, 4>& colour, int style)
     : m_impl(new Impl(family, size, colour, style)) {}
 
 SystemFont::~SystemFont() = default;

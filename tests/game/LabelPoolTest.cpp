@@ -1,5 +1,5 @@
-#include "RecordingContext.h"
 #include "game/LabelPool.h"
+#include "RecordingContext.h"
 
 #include <gtest/gtest.h>
 
@@ -27,8 +27,8 @@ TEST(LabelPool, EvictsLeastRecentlyUsedUntilTheNewLabelFits) {
         const char* present; // texts in the pool afterwards
     };
     const Step steps[] = {
-        {nullptr, "a", 2, true, "a"},  {nullptr, "b", 2, true, "ab"},   {nullptr, "c", 1, true, "abc"},
-        {"a", "d", 1, true, "acd"},    {nullptr, "e", 2, true, "ade"},  {nullptr, "f", 6, false, "ade"},
+        {nullptr, "a", 2, true, "a"}, {nullptr, "b", 2, true, "ab"},  {nullptr, "c", 1, true, "abc"},
+        {"a", "d", 1, true, "acd"},   {nullptr, "e", 2, true, "ade"}, {nullptr, "f", 6, false, "ade"},
         {"a", "a", 3, true, "ae"}, // the label replaced gives its bytes back before anything goes
         {nullptr, "g", 5, true, "g"},
     };

@@ -1,6 +1,6 @@
+#include "game/SystemFont.h"
 #include "RecordingContext.h"
 #include "game/LabelPool.h"
-#include "game/SystemFont.h"
 #include "game/ttf/TrueTypeFont.h"
 #include "lang/Exception.h"
 
@@ -82,10 +82,22 @@ TEST(SystemFont, ByteRangesAreClampedAndKeepWholeCharacters) {
         const char* same; // the text whose whole extent the range has
     };
     const Case cases[] = {
-        {"ABC", 1, 1, "B"},         {"ABC", 1, game::IFont::kAll, "BC"}, {"ABC", -4, 2, "AB"},
-        {"ABC", 7, 1, ""},          {"ABC", 0, -1, ""},                  {"A\xC3\xA9", 0, 2, "A"},
-        {"A\xC3\xA9", 2, 9, ""},    {"A\xE2\x82\xAC" "B", 1, 3, "\xE2\x82\xAC"},
-        {"A\xE2\x82\xAC" "B", 1, 2, ""}, {"\xF0\x9F\x98\x80" "A", 0, 4, "\xF0\x9F\x98\x80"},
+        {"ABC", 1, 1, "B"},
+        {"ABC", 1, game::IFont::kAll, "BC"},
+        {"ABC", -4, 2, "AB"},
+        {"ABC", 7, 1, ""},
+        {"ABC", 0, -1, ""},
+        {"A\xC3\xA9", 0, 2, "A"},
+        {"A\xC3\xA9", 2, 9, ""},
+        {"A\xE2\x82\xAC"
+         "B",
+         1, 3, "\xE2\x82\xAC"},
+        {"A\xE2\x82\xAC"
+         "B",
+         1, 2, ""},
+        {"\xF0\x9F\x98\x80"
+         "A",
+         0, 4, "\xF0\x9F\x98\x80"},
     };
     RecordingContext context;
     game::SystemFont font = sans(context);

@@ -88,8 +88,7 @@ const FontFace* chooseFace(const std::vector<FontFace>& faces, int style) {
             continue;
         // Weight decides first; the width only separates faces of equal weight (a condensed
         // cut sharing the family name must not win over the normal one).
-        const double distance =
-            std::abs(face.weight - targetWeight) * 1000.0 + std::abs(face.width - FC_WIDTH_NORMAL);
+        const double distance = std::abs(face.weight - targetWeight) * 1000.0 + std::abs(face.width - FC_WIDTH_NORMAL);
         if (!best || distance < bestDistance) {
             best = &face;
             bestDistance = distance;

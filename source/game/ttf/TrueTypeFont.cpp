@@ -17,8 +17,7 @@ constexpr unsigned kDotsPerInch = 96;
 int s_liveFonts = 0;
 
 // Calls `visit(line, number)` for each line of `text`.
-template <class Visit>
-void forEachLine(std::string_view text, Visit visit) {
+template <class Visit> void forEachLine(std::string_view text, Visit visit) {
     int number = 0;
     for (;;) {
         const std::size_t end = text.find('\n');
@@ -45,7 +44,7 @@ void paste(const SDL_Surface& line, int top, TextBitmap& bitmap) {
     const int columns = std::min(line.w, bitmap.width);
     for (int y = 0; y < rows; ++y) {
         const auto* source = reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(line.pixels) +
-                                                                      static_cast<std::size_t>(y) * line.pitch);
+                                                                    static_cast<std::size_t>(y) * line.pitch);
         std::uint32_t* target = &bitmap.pixels[static_cast<std::size_t>(top + y) * bitmap.width];
         std::transform(source, source + columns, target, premultiplied);
     }
