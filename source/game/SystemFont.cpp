@@ -21,9 +21,14 @@ const char* styleName(int style) {
     return style >= 0 && style <= 2 ? kNames[style] : "Unknown";
 }
 
-std::uint8_t colourByte(float channel) {
-    return static_cast<std::uint8_t>(std::lround(std::clamp(channel, 0.0f, 1.0f) * 255.0f));
+// A channel in 0..1; NaN counts as 0. Label keys are ordered by colour, and NaN has no order.
+float colourChannel(float channel) { return channel > 0.0f ? std::min(channel, 1.0f) : 0.0f; }
+
+std::array<float, 4> validColour(const std::array<float, 4>& colour) {
+    return {colourChannel(colour[0]), colourChannel(colour[1]), colourChannel(colour[2]), colourChannel(colour[3])};
 }
+
+std::uint8_t colourByte(float channel) { return static_cast<std::uint8_t>(std::lround(channel * 255.0f)); }
 
 // The face the family draws `style` with; raises the messages scripts see.
 ttf::FontFace findFace(const std::string& family, int style) {
@@ -42,7 +47,7 @@ ttf::FontFace findFace(const std::string& family, int style) {
 class SystemFont::Impl : public lang::Object {
 public:
     Impl(const std::string& family, int size, const std::array<float, 4>& colour, int style)
-        : m_key{family, size, colour, {}, style} {
+        : m_key{family, size, validColour(colour), {}, style} {
         const ttf::FontFace face = findFace(family, style);
         m_font = std::make_unique<ttf::TrueTypeFont>(face.file, face.index, size);
     }

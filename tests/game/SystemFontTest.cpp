@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -139,11 +140,17 @@ TEST(SystemFont, LabelPixelsArePremultipliedInTheFontColour) {
         Colour colour;
         std::uint32_t opaque; // the colour of fully covered pixels, if the colour is opaque
     };
-    const Case cases[] = {{kRed, 0xFFFF0000u}, {{1.0f, 1.0f, 1.0f, 1.0f}, 0xFFFFFFFFu}, {{0.2f, 1.0f, 0.6f, 0.5f}, 0}};
+    const Case cases[] = {{kRed, 0xFFFF0000u},
+                          {{1.0f, 1.0f, 1.0f, 1.0f}, 0xFFFFFFFFu},
+                          {{0.2f, 1.0f, 0.6f, 0.5f}, 0},
+                          {{NAN, 2.0f, -1.0f, 1.0f}, 0xFF00FF00u}};
     RecordingContext context;
     for (const Case& c : cases) {
         game::SystemFont font = sans(context, 24, c.colour); // keeps the label alive
+        const int textures = context.texturesCreated;
         font.draw(context, "W@g", 0.0f, 0.0f, {});
+        font.draw(context, "W@g", 0.0f, 0.0f, {});
+        EXPECT_EQ(context.texturesCreated, textures + 1);
         const auto& pixels = static_cast<const RecordingImage&>(*context.quads.back().image).pixels;
         std::uint32_t maxAlpha = 0;
         int opaque = 0;
