@@ -48,6 +48,9 @@ class SystemFont::Impl : public lang::Object {
 public:
     Impl(const std::string& family, int size, const std::array<float, 4>& colour, int style)
         : m_key{family, size, validColour(colour), {}, style} {
+        // The font library quietly makes a 2-pixel font of any size below 1.
+        if (size < 1)
+            throw lang::Exception(lang::Format("Font size {0} is not a positive number of points.", size));
         const ttf::FontFace face = findFace(family, style);
         m_font = std::make_unique<ttf::TrueTypeFont>(face.file, face.index, size);
     }

@@ -19,10 +19,12 @@ namespace game {
 class SystemFont : public IFont {
 public:
     /// Opens the installed `family` at `size` points (96 dots per inch) in `colour` (r, g, b, a
-    /// in 0..1; a channel outside is clamped and NaN counts as 0) and `style` (0 Normal, 1 Bold, 2 Italic). Raises
-    /// `lang::Exception` "Font {0} is not available." when no installed face has that family, and "Style {0} is not
-    /// available for font {1}." (Normal, Bold, Italic or Unknown) when the family has no face of that style. Textures
-    /// are made through the context a drawing is given.
+    /// in 0..1; a channel outside is clamped, NaN counts as 0) and `style` (0 Normal, 1 Bold,
+    /// 2 Italic). Raises `lang::Exception` "Font size {0} is not a positive number of points."
+    /// for a size below 1, "Font {0} is not available." when no installed face has that
+    /// family, and "Style {0} is not available for font {1}." (Normal, Bold, Italic or Unknown)
+    /// when the family has no face of that style. Textures are made through the context a
+    /// drawing is given.
     SystemFont(gr::Context& context, const std::string& family, int size, const std::array<float, 4>& colour,
                int style);
     ~SystemFont() override;

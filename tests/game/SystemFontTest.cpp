@@ -26,22 +26,24 @@ game::SystemFont sans(RecordingContext& context, int size = 12, Colour colour = 
 TEST(SystemFont, RefusesFamiliesAndStylesThatAreNotInstalled) {
     struct Case {
         const char* family;
-        int style;
+        int size, style;
         const char* message; // null: the font opens
     };
     const Case cases[] = {
-        {"DejaVu Sans", 0, nullptr},
-        {"dejavu sans mono", 1, nullptr},
-        {"DejaVu Serif", 1, nullptr},
-        {"No Such Family Anywhere", 0, "Font No Such Family Anywhere is not available."},
-        {"DejaVu Sans", 3, "Style Unknown is not available for font DejaVu Sans."},
-        {"DejaVu Sans", -1, "Style Unknown is not available for font DejaVu Sans."},
+        {"DejaVu Sans", 12, 0, nullptr},
+        {"dejavu sans mono", 12, 1, nullptr},
+        {"DejaVu Serif", 1, 1, nullptr},
+        {"No Such Family Anywhere", 12, 0, "Font No Such Family Anywhere is not available."},
+        {"DejaVu Sans", 12, 3, "Style Unknown is not available for font DejaVu Sans."},
+        {"DejaVu Sans", 12, -1, "Style Unknown is not available for font DejaVu Sans."},
+        {"DejaVu Sans", 0, 0, "Font size 0 is not a positive number of points."},
+        {"DejaVu Sans", -5, 0, "Font size -5 is not a positive number of points."},
     };
     RecordingContext context;
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.family + std::string(" style ") + std::to_string(c.style));
+        SCOPED_TRACE(testing::Message() << c.family << " " << c.size << " style " << c.style);
         try {
-            game::SystemFont font(context, c.family, 12, kRed, c.style);
+            game::SystemFont font(context, c.family, c.size, kRed, c.style);
             EXPECT_EQ(c.message, nullptr);
         } catch (const lang::Exception& e) {
             EXPECT_STREQ(e.what(), c.message ? c.message : "(none)");
