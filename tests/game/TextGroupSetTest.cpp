@@ -1,61 +1,34 @@
 #include "ResourceFiles.h"
-#include "game/ContainerWriter.h"
 #include "game/TextGroupSet.h"
 #include "io/IOException.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
 using Set = lang::Ref<game::TextGroupSet>;
 
-void writeStrings(game::ContainerWriter& writer, std::initializer_list<const char*> strings) {
-    for (const char* text : strings)
-        writer.writeString(text);
-}
-
-void subChunk(game::ContainerWriter& writer, std::uint32_t id, std::initializer_list<const char*> strings) {
-    writer.beginChunk(id);
-    if (id != game::kTextGroupChunk)
-        writer.writeShort(static_cast<std::int16_t>(strings.size()));
-    writeStrings(writer, strings);
-    writer.endChunk();
-}
-
-// English and German, with chunks and sub-chunks the reader does not know; `withIds` false
-// leaves out the identifiers.
-std::vector<std::uint8_t> textFile(bool withIds) {
+// English and German, among a chunk and a sub-chunk of other kinds; `withIds` false leaves the
+// identifiers out.
+Bytes textFile(bool withIds) {
     game::ContainerWriter writer;
-    writer.beginChunk(game::fourCharacterCode("JUNK"));
-    writer.endChunk();
+    chunk(writer, "JUNK", {});
     writer.beginChunk(game::kTextChunk);
-    writer.writeShort(1);
-    subChunk(writer, game::kLanguageDataChunk, {"en_EN", "de_DE"});
+    put(writer, {1});
+    chunk(writer, "LDAT", {2, "en_EN", "de_DE"});
     if (withIds)
-        subChunk(writer, game::kLanguageIdsChunk, {"hello", "bye"});
-    subChunk(writer, game::fourCharacterCode("NOTE"), {"x"});
-    subChunk(writer, game::kTextGroupChunk, {"Hello", "Bye"});
-    subChunk(writer, game::kTextGroupChunk, {"Hallo", "Tsch\xC3\xBCss"});
+        chunk(writer, "LIDS", {2, "hello", "bye"});
+    chunk(writer, "NOTE", {1, "x"});
+    chunk(writer, "TXGP", {"Hello", "Bye"});
+    chunk(writer, "TXGP", {"Hallo", "Tsch\xC3\xBCss"});
     writer.endChunk();
     return writer.finish();
 }
 
-// The older layout: languages, identifiers, one offset per language, then the groups.
-std::vector<std::uint8_t> oldTextFile() {
-    game::ContainerWriter writer;
-    writer.writeByte(0);
-    writer.writeInt(15);
-    writer.writeByte(2);
-    writeStrings(writer, {"en_EN", "de_DE"});
-    writer.writeShort(2);
-    writeStrings(writer, {"hello", "bye"});
-    writer.writeInt(4);  // English follows the table's last entry
-    writer.writeInt(12); // German follows the 12 bytes of English
-    writeStrings(writer, {"Hello", "Bye", "Hallo", "Tsch\xC3\xBCss"});
-    return withoutHeader(writer.finish());
-}
+// The older layout: a byte, the language block's length and the block, the identifiers, one
+// offset per language (its strings start that far after its entry), then the strings.
+const Bytes kOldFile = bare({Int8{0}, Int32{15}, Int8{2}, "en_EN", "de_DE", 2, "hello", "bye", Int32{4}, Int32{12},
+                             "Hello", "Bye", "Hallo", "Tsch\xC3\xBCss"});
 
-Set readSet(const std::vector<std::uint8_t>& bytes) {
+Set readSet(const Bytes& bytes) {
     writeFile("texts/strings.dat", bytes);
     Set set = new game::TextGroupSet("texts/strings.dat");
     set->readLanguages();
@@ -69,41 +42,37 @@ class TextGroupSetTest : public InTemporaryFolder {};
 TEST_F(TextGroupSetTest, LoadingALanguageReadsItsOwnGroupInEitherLayout) {
     const struct {
         bool old;
-        const char* load;
-        const char* language;
-        const char* identifier;
-        const char* expected;
+        std::string load, language, identifier, expected;
     } cases[] = {
-        {false, "en_EN", "en_EN", "bye", "Bye"},         {false, "de_DE", "de_DE", "bye", "Tsch\xC3\xBCss"},
-        {false, "ALL", "de_DE", "hello", "Hallo"},       {true, "en_EN", "en_EN", "hello", "Hello"},
+        {false, "en_EN", "en_EN", "bye", "Bye"}, {false, "de_DE", "de_DE", "bye", "Tsch\xC3\xBCss"},
+        {false, "ALL", "de_DE", "hello", "Hallo"}, {true, "en_EN", "en_EN", "hello", "Hello"},
         {true, "de_DE", "de_DE", "bye", "Tsch\xC3\xBCss"}, {true, "ALL", "en_EN", "bye", "Bye"},
     };
     for (const auto& c : cases) {
-        const Set set = readSet(c.old ? oldTextFile() : textFile(true));
+        const Set set = readSet(c.old ? kOldFile : textFile(true));
         EXPECT_EQ(set->languages(), (std::vector<std::string>{"en_EN", "de_DE"}));
         set->load(c.load);
-        EXPECT_EQ(set->group(c.language).get(c.identifier), c.expected) << c.load << (c.old ? " old" : "");
-        EXPECT_EQ(set->isLoaded("en_EN") + set->isLoaded("de_DE"), c.load == std::string("ALL") ? 2 : 1);
+        EXPECT_EQ(set->group(c.language).get(c.identifier), c.expected) << c.load << c.old;
+        EXPECT_EQ(set->isLoaded("en_EN") + set->isLoaded("de_DE"), c.load == "ALL" ? 2 : 1);
     }
 }
 
 TEST_F(TextGroupSetTest, RefusalsNameTheLanguageOrTheFile) {
+    using Act = void (*)(game::TextGroupSet&, const std::string&);
+    const Act get = [](game::TextGroupSet& set, const std::string& code) { set.group(code); };
+    const Act release = [](game::TextGroupSet& set, const std::string& code) { set.release(code); };
+    const Act load = [](game::TextGroupSet& set, const std::string& code) { set.load(code); };
     const struct {
         bool withIds;
-        void (*act)(game::TextGroupSet&, const std::string&);
+        Act act;
         const char* language;
-        const char* message;
+        std::string message;
     } cases[] = {
-        {true, [](game::TextGroupSet& s, const std::string& l) { s.group(l); }, "en_EN",
-         "Trying to get TextGroup for language which is not loaded. Language: \"en_EN\""},
-        {true, [](game::TextGroupSet& s, const std::string& l) { s.group(l); }, "fr_FR",
-         "Trying to get TextGroup for language not present in data file. Language: \"fr_FR\""},
-        {true, [](game::TextGroupSet& s, const std::string& l) { s.release(l); }, "fr_FR",
-         "Trying to release TextGroup for language not present in data file. Language: \"fr_FR\""},
-        {true, [](game::TextGroupSet& s, const std::string& l) { s.load(l); }, "fr_FR",
-         "Trying to load TextGroup for language not present in data file. Language: \"fr_FR\""},
-        {false, [](game::TextGroupSet& s, const std::string& l) { s.load(l); }, "de_DE",
-         "Missing LIDS chunk before TXGP chunk in file texts/strings.dat"},
+        {true, get, "en_EN", "Trying to get TextGroup for language which is not loaded. Language: \"en_EN\""},
+        {true, get, "fr_FR", "Trying to get TextGroup for language not present in data file. Language: \"fr_FR\""},
+        {true, release, "fr", "Trying to release TextGroup for language not present in data file. Language: \"fr\""},
+        {true, load, "fr_FR", "Trying to load TextGroup for language not present in data file. Language: \"fr_FR\""},
+        {false, load, "de_DE", "Missing LIDS chunk before TXGP chunk in file texts/strings.dat"},
     };
     for (const auto& c : cases) {
         const Set set = readSet(textFile(c.withIds));
@@ -111,7 +80,7 @@ TEST_F(TextGroupSetTest, RefusalsNameTheLanguageOrTheFile) {
             c.act(*set, c.language);
             ADD_FAILURE() << "accepted: " << c.message;
         } catch (const lang::Exception& e) {
-            EXPECT_EQ(e.what(), std::string(c.message));
+            EXPECT_EQ(e.what(), c.message);
             EXPECT_EQ(dynamic_cast<const io::IOException*>(&e) != nullptr, !c.withIds) << c.message;
         }
     }
@@ -133,10 +102,7 @@ TEST_F(TextGroupSetTest, GroupsStayUntilReleasedAndAFailedLoadKeepsThem) {
 }
 
 TEST_F(TextGroupSetTest, EveryPrefixOfATextFileReadsOrRaises) {
-    for (const auto& bytes : {textFile(true), oldTextFile()}) {
-        expectEveryPrefixReadsOrRaises(bytes, [](const std::vector<std::uint8_t>& prefix) {
-            const Set set = readSet(prefix);
-            set->load("ALL");
-        });
+    for (const Bytes& bytes : {textFile(true), kOldFile}) {
+        expectEveryPrefixReadsOrRaises(bytes, [](const Bytes& prefix) { readSet(prefix)->load("ALL"); });
     }
 }
