@@ -7,8 +7,8 @@ namespace {
 using Set = lang::Ref<game::TextGroupSet>;
 
 // English and German, among a chunk and a sub-chunk of other kinds; `withIds` false leaves the
-// identifiers out.
-Bytes textFile(bool withIds) {
+// identifiers out, `withGerman` false the German strings.
+Bytes textFile(bool withIds, bool withGerman = true) {
     game::ContainerWriter writer;
     chunk(writer, "JUNK", {});
     writer.beginChunk(game::kTextChunk);
@@ -18,7 +18,8 @@ Bytes textFile(bool withIds) {
         chunk(writer, "LIDS", {2, "hello", "bye"});
     chunk(writer, "NOTE", {1, "x"});
     chunk(writer, "TXGP", {"Hello", "Bye"});
-    chunk(writer, "TXGP", {"Hallo", "Tsch\xC3\xBCss"});
+    if (withGerman)
+        chunk(writer, "TXGP", {"Hallo", "Tsch\xC3\xBCss"});
     writer.endChunk();
     return writer.finish();
 }
@@ -97,6 +98,9 @@ TEST_F(TextGroupSetTest, GroupsStayUntilReleasedAndAFailedLoadKeepsThem) {
     writeFile("texts/strings.dat", textFile(false));
     EXPECT_THROW(set->load("en_EN"), io::IOException);
     EXPECT_EQ(&set->group("en_EN"), &english);
+    writeFile("texts/strings.dat", textFile(true, false));
+    set->load("de_DE");
+    EXPECT_FALSE(set->isLoaded("de_DE"));
     set->release("ALL");
     EXPECT_FALSE(set->isLoaded("en_EN"));
 }
