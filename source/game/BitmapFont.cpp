@@ -41,8 +41,8 @@ int rangeWidth(const Glyphs& glyphs, const std::vector<std::uint32_t>& codePoint
         if (const Sprite* glyph = findGlyph(glyphs, codePoint))
             width += glyph->width();
     }
-    return static_cast<int>(std::clamp<std::int64_t>(width, std::numeric_limits<int>::min(),
-                                                     std::numeric_limits<int>::max()));
+    return static_cast<int>(
+        std::clamp<std::int64_t>(width, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 /// The largest of `measure(glyph)` over the glyphs present, 0 when none is.
@@ -177,8 +177,8 @@ TextBounds BitmapFont::bounds(const std::string& text, Anchors anchors, int star
     const int width = rangeWidth(m_glyphs, codePoints, m_tracking);
     TextBounds box;
     box.x0 = -leftOfAnchor(anchors.horizontal, width);
-    box.y0 = baselineBelow(anchors.vertical, m_maxAscending, m_maxDescending) -
-             largest(m_glyphs, codePoints, glyphBaseline);
+    box.y0 =
+        baselineBelow(anchors.vertical, m_maxAscending, m_maxDescending) - largest(m_glyphs, codePoints, glyphBaseline);
     box.x1 = box.x0 + width;
     box.y1 = box.y0 + largest(m_glyphs, codePoints, glyphHeight);
     return box;

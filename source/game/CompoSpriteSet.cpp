@@ -25,8 +25,7 @@ lang::Ref<CompoSprite> readComposite(io::DataInput& data, int version, const Spr
         const float y = data.readShort();
         const Sprite* sprite = sprites.findSprite(spriteName);
         if (!sprite)
-            throw lang::Exception(
-                lang::Format("Sprite \"{0}\" not loaded while loading {1}", spriteName, fileName));
+            throw lang::Exception(lang::Format("Sprite \"{0}\" not loaded while loading {1}", spriteName, fileName));
         composite->addPart(spriteName, x, y, *sprite);
     }
     if (version == kVersionWithExtras) {

@@ -25,8 +25,7 @@ std::vector<std::string> readStrings(io::DataInput& data, int count) {
 /// Calls `visit(id, body)` for each sub-chunk of the file's version-1 "TEXT" chunks, in order,
 /// until it returns false. Each body is read on its own, so that a sub-chunk never reads into the
 /// next one and a short one ends in the end-of-file error.
-template <class Visit>
-void walkTextSubChunks(const ContainerFile& file, Visit visit) {
+template <class Visit> void walkTextSubChunks(const ContainerFile& file, Visit visit) {
     bool going = true;
     readChunks(file, kTextChunk, {1}, [&](ChunkReader& text, int) {
         while (going && text.remaining() > 0) {
@@ -142,10 +141,10 @@ TextGroup& TextGroupSet::group(const std::string& language) {
     if (loaded != m_groups.end())
         return *loaded->second;
     if (std::find(m_languages.begin(), m_languages.end(), language) != m_languages.end())
-        throw lang::Exception(lang::Format(
-            "Trying to get TextGroup for language which is not loaded. Language: \"{0}\"", language));
-    throw lang::Exception(lang::Format(
-        "Trying to get TextGroup for language not present in data file. Language: \"{0}\"", language));
+        throw lang::Exception(
+            lang::Format("Trying to get TextGroup for language which is not loaded. Language: \"{0}\"", language));
+    throw lang::Exception(
+        lang::Format("Trying to get TextGroup for language not present in data file. Language: \"{0}\"", language));
 }
 
 } // namespace game

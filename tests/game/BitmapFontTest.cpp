@@ -1,6 +1,6 @@
+#include "game/BitmapFont.h"
 #include "RecordingContext.h"
 #include "ResourceFiles.h"
-#include "game/BitmapFont.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ TEST_F(BitmapFontTest, BothLayoutsGiveTheGlyphsMetricsAndTexture) {
         EXPECT_EQ((std::vector<int>{font->maxAscending(), font->maxDescending(), font->fontHeight(), font->leading(),
                                     font->tracking(), font->sheet().texture()->width()}),
                   (std::vector<int>{9, 3, 12, 3, 2, 64}));
-        EXPECT_EQ(font->filter("AxB\xEF\xBC\xA1y"), "AB\xEF\xBC\xA1");
+        EXPECT_EQ(font->filter("AxB\uFF21y"), "AB\uFF21");
         EXPECT_TRUE(font->hasCharacter(0xFF21) && font->sheet().findSprite("65313") && !font->hasCharacter('x'));
         EXPECT_EQ(m_context.loadedPaths.back(), "fonts/glyphs.png");
     }
@@ -57,7 +57,7 @@ TEST_F(BitmapFontTest, MeasuresCodePointRangesWithTrackingAndMissingGlyphs) {
     } cases[] = {
         {"AB", 0, kAll, V::Baseline, H::Left, {16, 12, 0, -9, 16, 3}},
         {"AxB", 0, kAll, V::Top, H::Right, {18, 12, -18, 0, 0, 12}},
-        {"\xC3\xA9" "A", 0, kAll, V::VCenter, H::HCenter, {10, 10, -5, -5, 5, 5}}, // one step for the missing é
+        {"\u00E9A", 0, kAll, V::VCenter, H::HCenter, {10, 10, -5, -5, 5, 5}}, // a step for the missing e-acute
         {"ABA", 1, 99, V::Bottom, H::HPivot, {16, 12, 0, -12, 16, 0}},
         {"AB", -4, 1, V::VPivot, H::Left, {8, 10, 0, -8, 8, 2}},
         {"AB", 5, 1, V::Top, H::Left, {0, 0, 0, 9, 0, 9}},
@@ -81,8 +81,8 @@ TEST_F(BitmapFontTest, DrawingPutsGlyphsOnTheBaselineAndAdvancesByWidthAndTracki
         H horizontal;
         std::vector<float> corners; // x, y of each glyph's quad
     } cases[] = {
-        {"AB", 0, V::Baseline, H::Left, {100, 42, 110, 41}}, {"AB", 0, V::Top, H::Left, {100, 51, 110, 50}},
-        {"AxB", 0, V::VPivot, H::Right, {82, 42, 92, 41}},   {"AB", 0, V::Bottom, H::HCenter, {92, 39, 102, 38}},
+        {"AB", 0, V::Baseline, H::Left, {100, 42, 110, 41}},  {"AB", 0, V::Top, H::Left, {100, 51, 110, 50}},
+        {"AxB", 0, V::VPivot, H::Right, {82, 42, 92, 41}},    {"AB", 0, V::Bottom, H::HCenter, {92, 39, 102, 38}},
         {"AB", 0, V::VCenter, H::HPivot, {100, 45, 110, 44}}, {"AB", 1, V::Baseline, H::Left, {100, 41}},
     };
     for (const auto& c : cases) {

@@ -42,8 +42,8 @@ lang::Ref<game::CompoSprite> compose(const Parts& parts, const std::vector<PartA
 Bytes setFile(const char* lastSprite) {
     game::ContainerWriter writer;
     chunk(writer, "JUNK", {});
-    chunk(writer, "COMP", {2, 2, "walker", 2, "dot", -5, 0, "dot", 5, 0, 2, "hand", 1, 2, "foot", 3, 4,
-                           "runner", 1, "body", 0, 0, 0});
+    chunk(writer, "COMP",
+          {2, 2, "walker", 2, "dot", -5, 0, "dot", 5, 0, 2, "hand", 1, 2, "foot", 3, 4, "runner", 1, "body", 0, 0, 0});
     chunk(writer, "COMP", {3, 1, "ghost", 1, "body", 0, 0});
     chunk(writer, "COMP", {1, 1, "statue", 1, lastSprite, 0, 0});
     return writer.finish();
@@ -59,7 +59,8 @@ std::string readSet(const Bytes& bytes) {
         for (const auto& [name, composite] : set->composites()) {
             summary += name + ":";
             for (const auto& part : composite->parts())
-                summary += " " + part.spriteName + "@" + std::to_string(int(part.x)) + "," + std::to_string(int(part.y));
+                summary +=
+                    " " + part.spriteName + "@" + std::to_string(int(part.x)) + "," + std::to_string(int(part.y));
             summary += ";";
         }
         return summary;

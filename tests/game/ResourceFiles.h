@@ -18,8 +18,12 @@
 #include <variant>
 
 using Bytes = std::vector<std::uint8_t>;
-struct Int32 { std::int32_t value; };
-struct Int8 { std::int8_t value; };
+struct Int32 {
+    std::int32_t value;
+};
+struct Int8 {
+    std::int8_t value;
+};
 /// A 16-bit number, a 32-bit or 8-bit one, or a string.
 using Field = std::variant<int, Int32, Int8, const char*>;
 using Fields = std::vector<Field>;

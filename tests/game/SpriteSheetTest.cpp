@@ -1,6 +1,6 @@
+#include "game/SpriteSheet.h"
 #include "RecordingContext.h"
 #include "ResourceFiles.h"
-#include "game/SpriteSheet.h"
 
 namespace {
 
@@ -57,9 +57,9 @@ TEST(Sprite, AnchorsMoveTheQuadByTheSpritesOwnSizeAndPivotAtAnyDrawSize) {
         float width, height; // 0: drawn at its own size
         float x, y;
     } cases[] = {
-        {V::Top, H::Left, 0, 0, 100, 200},       {V::VCenter, H::HCenter, 0, 0, 95, 197}, // odd height: 3 up
-        {V::Bottom, H::Right, 0, 0, 90, 193},    {V::Baseline, H::HPivot, 0, 0, 97, 196},
-        {V::VPivot, H::HPivot, 0, 0, 97, 196},   {V::Bottom, H::Right, 40, 28, 90, 193},
+        {V::Top, H::Left, 0, 0, 100, 200},         {V::VCenter, H::HCenter, 0, 0, 95, 197}, // odd height: 3 up
+        {V::Bottom, H::Right, 0, 0, 90, 193},      {V::Baseline, H::HPivot, 0, 0, 97, 196},
+        {V::VPivot, H::HPivot, 0, 0, 97, 196},     {V::Bottom, H::Right, 40, 28, 90, 193},
         {V::VCenter, H::HCenter, 40, 28, 95, 197},
     };
     for (const auto& c : cases) {

@@ -1,5 +1,5 @@
-#include "ResourceFiles.h"
 #include "game/TextGroupSet.h"
+#include "ResourceFiles.h"
 #include "io/IOException.h"
 
 namespace {
@@ -19,7 +19,7 @@ Bytes textFile(bool withIds, bool withGerman = true) {
     chunk(writer, "NOTE", {1, "x"});
     chunk(writer, "TXGP", {"Hello", "Bye"});
     if (withGerman)
-        chunk(writer, "TXGP", {"Hallo", "Tsch\xC3\xBCss"});
+        chunk(writer, "TXGP", {"Hallo", "Tsch\u00FCss"});
     writer.endChunk();
     return writer.finish();
 }
@@ -27,7 +27,7 @@ Bytes textFile(bool withIds, bool withGerman = true) {
 // The older layout: a byte, the language block's length and the block, the identifiers, one
 // offset per language (its strings start that far after its entry), then the strings.
 const Bytes kOldFile = bare({Int8{0}, Int32{15}, Int8{2}, "en_EN", "de_DE", 2, "hello", "bye", Int32{4}, Int32{12},
-                             "Hello", "Bye", "Hallo", "Tsch\xC3\xBCss"});
+                             "Hello", "Bye", "Hallo", "Tsch\u00FCss"});
 
 Set readSet(const Bytes& bytes) {
     writeFile("texts/strings.dat", bytes);
@@ -45,9 +45,9 @@ TEST_F(TextGroupSetTest, LoadingALanguageReadsItsOwnGroupInEitherLayout) {
         bool old;
         std::string load, language, identifier, expected;
     } cases[] = {
-        {false, "en_EN", "en_EN", "bye", "Bye"}, {false, "de_DE", "de_DE", "bye", "Tsch\xC3\xBCss"},
-        {false, "ALL", "de_DE", "hello", "Hallo"}, {true, "en_EN", "en_EN", "hello", "Hello"},
-        {true, "de_DE", "de_DE", "bye", "Tsch\xC3\xBCss"}, {true, "ALL", "en_EN", "bye", "Bye"},
+        {false, "en_EN", "en_EN", "bye", "Bye"},         {false, "de_DE", "de_DE", "bye", "Tsch\u00FCss"},
+        {false, "ALL", "de_DE", "hello", "Hallo"},       {true, "en_EN", "en_EN", "hello", "Hello"},
+        {true, "de_DE", "de_DE", "bye", "Tsch\u00FCss"}, {true, "ALL", "en_EN", "bye", "Bye"},
     };
     for (const auto& c : cases) {
         const Set set = readSet(c.old ? kOldFile : textFile(true));
