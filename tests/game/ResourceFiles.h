@@ -112,3 +112,10 @@ protected:
 private:
     std::filesystem::path m_previous, m_folder;
 };
+
+/// A container of one chunk holding `fields`.
+inline Bytes container(const char* id, const Fields& fields) {
+    game::ContainerWriter writer;
+    chunk(writer, id, fields);
+    return writer.finish();
+}
