@@ -2,10 +2,10 @@
 #include "ToolTestFolder.h"
 
 #include "lang/Exception.h"
+#include "util/AES.h"
 #include "util/DataKeys.h"
 #include "util/EncipheredArchive.h"
 #include "util/ZipWriter.h"
-#include "util/AES.h"
 
 #include <gtest/gtest.h>
 

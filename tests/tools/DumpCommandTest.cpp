@@ -1,5 +1,5 @@
-#include "CompoCommand.h"
 #include "DumpCommand.h"
+#include "CompoCommand.h"
 #include "FontCommand.h"
 #include "TextCommand.h"
 #include "ToolTestFolder.h"
@@ -57,8 +57,8 @@ TEST_F(DumpCommand, ShowsTheRecordsOfEveryKind) {
          "  texture \"hero.png\"\n  1 sprites\n", "    \"walk\\t1\" at 2, 3 size 16 x 24 pivot -1, 20\n"},
         {"COMP chunk, ", "  version 2\n  1 composites\n", "    composite \"hero\"\n      part \"body\" 1 -2\n",
          "      extra \"hat\" 3 4\n"},
-        {"TEXT chunk, ", "  LDAT sub-chunk, ", "    2 languages: \"en_EN\" \"fi_FI\"\n",
-         "    1 identifiers: \"hi\"\n", "    language \"en_EN\"\n      \"hi\" = \"Hi \\\"you\\\"\\n\"\n",
+        {"TEXT chunk, ", "  LDAT sub-chunk, ", "    2 languages: \"en_EN\" \"fi_FI\"\n", "    1 identifiers: \"hi\"\n",
+         "    language \"en_EN\"\n      \"hi\" = \"Hi \\\"you\\\"\\n\"\n",
          "    language \"fi_FI\"\n      \"hi\" = \"Moi\"\n"},
         {"FONT chunk, ", "  texture \"font.png\"\n", ", tracking -1\n  2 glyphs\n", "    U+0020 ' ' at ",
          "    U+00E4 '\xC3\xA4' at "},
@@ -127,12 +127,13 @@ TEST_F(DumpCommand, MalformedFilesFailWithoutCrashing) {
                 for (int byte = 0; byte < 4; ++byte)
                     cut[at + byte] = static_cast<char>(size >> (24 - 8 * byte));
             const fs::path path = write("cut.dat", cut);
-            EXPECT_NO_THROW(try { dump(path); } catch (const lang::Exception&) {}) << file << " cut at " << length;
+            EXPECT_NO_THROW(try { dump(path); } catch (const lang::Exception&){}) << file << " cut at " << length;
             for (const char damage : {'\xFF', '\x80'}) {
                 std::string damaged = original;
                 damaged[length - 1] = damage;
                 const fs::path damagedPath = write("damaged.dat", damaged);
-                EXPECT_NO_THROW(try { dump(damagedPath); } catch (const lang::Exception&) {}) << file << " at " << length;
+                EXPECT_NO_THROW(try { dump(damagedPath); } catch (const lang::Exception&){})
+                    << file << " at " << length;
             }
         }
     }

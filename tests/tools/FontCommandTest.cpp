@@ -80,8 +80,8 @@ protected:
         std::vector<int> rows;
         for (int y = 0; y < glyph.height; ++y)
             for (int x = 0; x < glyph.width; ++x) {
-                const auto* pixel = static_cast<const Uint8*>(texture.pixels) + (glyph.y + y) * texture.pitch +
-                                    (glyph.x + x) * 4;
+                const auto* pixel =
+                    static_cast<const Uint8*>(texture.pixels) + (glyph.y + y) * texture.pitch + (glyph.x + x) * 4;
                 if (pixel[3] == 0)
                     continue;
                 EXPECT_EQ(pixel[0] & pixel[1] & pixel[2], 0xFF) << "ink that is not white";

@@ -133,10 +133,9 @@ TEST_F(SheetCommand, EverySpriteHoldsExactlyItsPictureApartFromTheOthers) {
                         << name << " at " << x << ", " << y;
             for (std::size_t other = 0; other < index; ++other) {
                 const Record& b = records[other];
-                const bool apart = sprite.x >= b.x + b.width + test.padding ||
-                                   b.x >= sprite.x + sprite.width + test.padding ||
-                                   sprite.y >= b.y + b.height + test.padding ||
-                                   b.y >= sprite.y + sprite.height + test.padding;
+                const bool apart =
+                    sprite.x >= b.x + b.width + test.padding || b.x >= sprite.x + sprite.width + test.padding ||
+                    sprite.y >= b.y + b.height + test.padding || b.y >= sprite.y + sprite.height + test.padding;
                 EXPECT_TRUE(apart) << name << " and " << b.name << " closer than the padding";
             }
         }
@@ -165,8 +164,7 @@ TEST_F(SheetCommand, BadInputFailsNamingFileAndLineAndKeepsTheOldOutputs) {
     write("out/sprites.png", "old texture");
     for (const Case& test : cases) {
         write("in/pivots.txt", test.pivots);
-        const std::string message =
-            failureOf([&] { datatool::buildSpriteSheet(folder, output, {2, test.maxSize}); });
+        const std::string message = failureOf([&] { datatool::buildSpriteSheet(folder, output, {2, test.maxSize}); });
         EXPECT_NE(message.find(test.message), std::string::npos) << message;
         EXPECT_EQ(read(output), "old sheet");
         EXPECT_EQ(read(m_folder / "out" / "sprites.png"), "old texture");

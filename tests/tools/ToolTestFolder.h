@@ -10,14 +10,16 @@
 #include <sstream>
 #include <string>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 /// A fresh folder per test for the data tool's inputs and outputs, removed afterwards.
 class ToolTestFolder : public testing::Test {
 protected:
     void SetUp() override {
-        m_folder = std::filesystem::temp_directory_path() /
-                   ("tumble-data-test-" + std::to_string(::getpid()) + "-" +
-                    testing::UnitTest::GetInstance()->current_test_info()->name());
+        m_folder =
+            std::filesystem::temp_directory_path() / ("tumble-data-test-" + std::to_string(::getpid()) + "-" +
+                                                      testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(m_folder);
         std::filesystem::create_directories(m_folder);
     }
@@ -49,6 +51,19 @@ protected:
             return e.what();
         }
         return "";
+    }
+
+    /// Writes each case's input to `input`, runs `command` on it, and expects a failure whose
+    /// message holds the case's text and leaves the old content of `output` in place.
+    template <class Command>
+    void expectFailures(const std::vector<std::pair<std::string, std::string>>& cases, const std::string& input,
+                        const std::string& output, Command&& command) {
+        write(output, "old");
+        for (const auto& [content, expected] : cases) {
+            const std::string message = failureOf([&] { command(write(input, content), m_folder / output); });
+            EXPECT_NE(message.find(expected), std::string::npos) << message;
+            EXPECT_EQ(read(m_folder / output), "old");
+        }
     }
 
     std::filesystem::path m_folder;
