@@ -8,6 +8,7 @@
 #include "lang/Exception.h"
 #include "lang/UTF.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <string>

@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
-#include <optional>
 #include <system_error>
 #include <vector>
 
