@@ -1,6 +1,7 @@
 #include "DataCommands.h"
 
-#include "io/FileInputStream.h"
+#include "OutputFiles.h"
+
 #include "io/ReadAll.h"
 #include "lang/Exception.h"
 #include "util/AES.h"
@@ -8,8 +9,7 @@
 #include "util/EncipheredArchive.h"
 
 #include <cstdint>
-#include <fstream>
-#include <system_error>
+#include <cstdio>
 
 namespace datatool {
 
@@ -17,38 +17,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::uint8_t> readFile(const fs::path& path) {
-    io::FileInputStream stream(path.string());
-    return io::readAll(stream);
-}
-
-/// Writes beside the target first and renames over it, so a failed run leaves the old file.
-void writeFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
-    if (path.has_parent_path())
-        fs::create_directories(path.parent_path());
-    fs::path temporary = path;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out)
-            throw lang::Exception(lang::Format("Writing {0} failed", temporary.string()));
-    }
-    std::error_code error;
-    fs::rename(temporary, path, error);
-    if (error) {
-        fs::remove(temporary);
-        throw lang::Exception(lang::Format("Replacing {0} failed: {1}", path.string(), error.message()));
-    }
-}
-
 /// The place of an archive entry below `folder`, or an exception for a name that would escape it.
 fs::path entryPath(const fs::path& folder, const std::string& name) {
     const fs::path relative = fs::path(name).lexically_normal();
     if (name.empty() || relative.is_absolute() || relative.has_root_name() || *relative.begin() == "..")
-        throw lang::Exception(lang::Format("Refusing the entry \"{0}\": it would be written outside {1}", name,
-                                           folder.string()));
+        throw lang::Exception(
+            lang::Format("Refusing the entry \"{0}\": it would be written outside {1}", name, folder.string()));
     return folder / relative;
 }
 
@@ -90,5 +64,54 @@ void decipherSave(const fs::path& input, const fs::path& output) {
         throw lang::Exception(lang::Format("{0} does not decipher with the save key", input.string()));
     writeFile(output, plain);
 }
+
+const Command kPackScriptCommand{
+    "pack-script",
+    "IN OUT",
+    "Zip IN as the single entry of an archive enciphered with the data key.",
+    "Scripts and levels are packed alike; the entry is named after IN's file name.\n",
+    2,
+    2,
+    {},
+    [](const Arguments& arguments) { packScript(arguments.positional(0), arguments.positional(1)); },
+};
+
+const Command kUnpackCommand{
+    "unpack",
+    "FILE [OUTDIR]",
+    "Decipher FILE with the data key and extract its entries.",
+    "Entries go below OUTDIR (default: the current folder); names that would land outside it are\n"
+    "refused. Prints the files written.\n",
+    1,
+    2,
+    {},
+    [](const Arguments& arguments) {
+        const std::string folder = arguments.positionalCount() == 2 ? arguments.positional(1) : ".";
+        for (const auto& file : unpack(arguments.positional(0), folder))
+            std::printf("%s\n", file.string().c_str());
+    },
+};
+
+const Command kEncipherSaveCommand{
+    "encipher-save",
+    "IN OUT",
+    "Encipher a saved table's text with the save key.",
+    "",
+    2,
+    2,
+    {},
+    [](const Arguments& arguments) { encipherSave(arguments.positional(0), arguments.positional(1)); },
+};
+
+const Command kDecipherSaveCommand{
+    "decipher-save",
+    "IN OUT",
+    "Decipher a saved table written by the engine.",
+    "",
+    2,
+    2,
+    {},
+    [](const Arguments& arguments) { decipherSave(arguments.positional(0), arguments.positional(1)); },
+};
 
 } // namespace datatool

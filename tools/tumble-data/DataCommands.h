@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Command.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -22,5 +24,14 @@ void encipherSave(const std::filesystem::path& input, const std::filesystem::pat
 
 /// Deciphers a saved table written by the engine back to its text.
 void decipherSave(const std::filesystem::path& input, const std::filesystem::path& output);
+
+/// `tumble-data pack-script IN OUT`.
+extern const Command kPackScriptCommand;
+/// `tumble-data unpack FILE [OUTDIR]`.
+extern const Command kUnpackCommand;
+/// `tumble-data encipher-save IN OUT`.
+extern const Command kEncipherSaveCommand;
+/// `tumble-data decipher-save IN OUT`.
+extern const Command kDecipherSaveCommand;
 
 } // namespace datatool
