@@ -4,6 +4,7 @@
 #include "GameLua.h"
 #include "framework/KeyCodes.h"
 #include "framework/OSInterface.h"
+#include "game/LuaResources.h"
 #include "io/PathName.h"
 #include "io/Uri.h"
 #include "io/VirtualFileSystem.h"
@@ -36,7 +37,8 @@ GameApp::GameApp(gr::Context& context, framework::OSInterface& os)
     m_context.setShaderPath(
         io::PathName(resolvePath(values.shaderPath).toString(), gr::shortName(m_context.kind())).toString());
 
-    m_game = new GameLua(*this, m_zoom, *m_lua, m_context, values.paths);
+    m_resources = new game::LuaResources(*m_lua, m_context);
+    m_game = new GameLua(*this, m_zoom, *m_lua, m_context, m_resources->resources(), values.paths);
     m_game->resetTimer();
     m_game->loadLuaFile(values.paths.scriptPath + "/starLimits.lua", "starTable");
     m_game->loadGameLogic(resolvePath(values.paths.commonScriptPath + "/gamelogic.lua"));
@@ -67,7 +69,7 @@ GameApp::GameApp(gr::Context& context, framework::OSInterface& os)
 }
 
 // The members then go in reverse order: the base shaders, the game (which saves the settings
-// while the interpreter still exists), the Lua state.
+// while the interpreter still exists), the resources, the Lua state.
 GameApp::~GameApp() { startupValues().dataPath.clear(); }
 
 void GameApp::loadBaseShaders() {

@@ -12,6 +12,10 @@
 
 class GameLua;
 
+namespace game {
+class LuaResources;
+}
+
 namespace framework {
 class OSInterface;
 }
@@ -71,6 +75,8 @@ private:
     CameraZoom m_zoom;
     bool m_foreground = false;
     lang::Ref<lua::LuaState> m_lua;
+    /// The scripts' "res"; it outlives the game, whose objects draw its sprites.
+    lang::Ref<game::LuaResources> m_resources;
     lang::Ref<GameLua> m_game;
     std::vector<lang::Ref<gr::Shader>> m_baseShaders;
     std::array<bool, framework::kKeyCodeCount> m_pressed{};

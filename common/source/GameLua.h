@@ -31,6 +31,9 @@ class CameraZoom;
 namespace framework {
 class App;
 }
+namespace game {
+class Resources;
+}
 namespace gr {
 class Context;
 }
@@ -57,10 +60,10 @@ public:
     static constexpr Vector2 kDefaultGravity{0.0f, 20.0f};
 
     /// Registers the natives and globals and reads the saved tables "highscores", "settings"
-    /// and "bi_data" from the application-data folder. `app`, `zoom`, `state` and `context`
-    /// must outlive the game.
+    /// and "bi_data" from the application-data folder. `app`, `zoom`, `state`, `context` and
+    /// `resources` (where game objects find their sprites) must outlive the game.
     GameLua(framework::App& app, CameraZoom& zoom, lua::LuaState& state, gr::Context& context,
-            const PathsAndFlags& paths);
+            game::Resources& resources, const PathsAndFlags& paths);
     /// Calls the script callback "calculatePlaytime", then saves "settings" and "bi_data".
     /// Failures there are logged: nothing may leave a destructor.
     ~GameLua() override;
@@ -261,8 +264,9 @@ private:
     /// (a level is torn down).
     void destroyLevelObjects();
 
-    /// Logs a sprite the object names that cannot be found (the object is drawn without one).
-    void resolveSprite(const GameObject& object);
+    /// Finds the object's sprite or composite sprite by its sprite name; one that cannot be found
+    /// is logged (the object is drawn without one).
+    void resolveSprite(GameObject& object);
     /// Destroys the object's body and frees the object, or keeps it until the step ends.
     void retire(std::unique_ptr<GameObject> object);
     /// Frees the objects removed during the step, which contact handling may still have held.
@@ -348,6 +352,7 @@ private:
     framework::App& m_app;
     CameraZoom& m_zoom;
     gr::Context& m_context;
+    game::Resources& m_resources;
     std::string m_deviceId;
     /// Saved tables are enciphered with the save key.
     util::AES m_saveCipher{util::saveKey(), util::AES::KEY_LENGTH_FROM_KEY, util::AES::PAD_MODE_PKCS7};

@@ -6,6 +6,7 @@
 
 #include "DataFile.h"
 #include "ThemeLayerLua.h"
+#include "game/Resources.h"
 #include "io/AtomicFileOutputStream.h"
 #include "io/ConfinedName.h"
 #include "io/IOException.h"
@@ -79,12 +80,16 @@ std::string fetchLevelAvailability(const std::string& url) {
     throw io::IOException(lang::Format("No HTTP client to request {0}", url));
 }
 
-/// The size and pivot of the sprite `name`. The resource registry that knows sprites is not
-/// there yet: until it is, every sprite measures 0, and this is where it will be asked.
-SpriteMeasurements measureSprite(const std::string&) { return {}; }
+/// The size and pivot of the sprite or composite sprite `name`; all 0 when it is not loaded.
+SpriteMeasurements measureSprite(const game::Resources& resources, const std::string& name) {
+    const auto [width, height] = resources.spriteBounds(name);
+    const auto [pivotX, pivotY] = resources.spritePivot(name);
+    return {static_cast<float>(width), static_cast<float>(height), static_cast<float>(pivotX),
+            static_cast<float>(pivotY)};
+}
 
 std::vector<ThemeLayer> readLayers(const lua::LuaTable& theme, const char* key,
-                                   ThemeLayer (*read)(const lua::LuaTable&)) {
+                                   ThemeLayer (*read)(const lua::LuaTable&), const game::Resources& resources) {
     std::vector<ThemeLayer> layers;
     if (!theme.isTable(key))
         return layers;
@@ -92,7 +97,7 @@ std::vector<ThemeLayer> readLayers(const lua::LuaTable& theme, const char* key,
     for (int i = 1; tables.isTable(i); ++i) {
         ThemeLayer layer = read(tables.getTable(i));
         if (!layer.colourOnly && !layer.deferred)
-            layer.sprite = measureSprite(layer.spriteName);
+            layer.sprite = measureSprite(resources, layer.spriteName);
         layers.push_back(std::move(layer));
     }
     return layers;
@@ -166,8 +171,8 @@ void GameLua::setTheme(const std::string& name) {
     const lua::LuaTable theme = themes.getTable(name);
     m_skyColour = readThemeColour(theme, "color");
     m_groundColour = readThemeColour(theme, "groundColor");
-    m_backgroundLayers = readLayers(theme, "bgLayers", readBackgroundLayer);
-    m_foregroundLayers = readLayers(theme, "fgLayers", readForegroundLayer);
+    m_backgroundLayers = readLayers(theme, "bgLayers", readBackgroundLayer, m_resources);
+    m_foregroundLayers = readLayers(theme, "fgLayers", readForegroundLayer, m_resources);
 }
 
 // saveLevel(name, level): the level's settings and its objects' placements, as plain text in

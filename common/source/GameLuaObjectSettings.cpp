@@ -2,6 +2,8 @@
 // visibility, scale, sprite, sounds, texture and the numbered object parameters.
 #include "GameLua.h"
 #include "NativeErrors.h"
+#include "game/Resources.h"
+#include "lang/Log.h"
 
 #include <algorithm>
 #include <cmath>
@@ -64,9 +66,14 @@ void GameLua::setRollingSound(const std::string& name, const std::string& sound)
     objectNamed(name, "setRollingSound").rollingSound = sound;
 }
 
-// setTexture(name, texture): the name is kept; drawing resolves it
+// setTexture(name, texture): the plain sprite shown through the object's sprite; one that cannot
+// be found is logged
 void GameLua::setTexture(const std::string& name, const std::string& texture) {
-    objectNamed(name, "setTexture").textureName = texture;
+    GameObject& object = objectNamed(name, "setTexture");
+    object.textureName = texture;
+    object.texture = m_resources.findSprite(texture);
+    if (!object.texture)
+        LOG_WARNING("Game", "Texture %s not found for game object %s", texture.c_str(), name.c_str());
 }
 
 // setObjectParameter(name, id, value): 2 body type (0 static, else dynamic), 5 screen scale,

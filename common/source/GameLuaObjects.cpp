@@ -3,6 +3,7 @@
 #include "FiniteNumbers.h"
 #include "GameLua.h"
 #include "NativeErrors.h"
+#include "game/Resources.h"
 #include "lang/Exception.h"
 #include "lang/Log.h"
 
@@ -146,9 +147,17 @@ void GameLua::resizeCircle(const std::string& name, float radius) {
 
 // Sprites and composite sprites come from the resource registry, which the game does not have
 // yet: every picture an object names is missing, and the object is drawn without one.
-void GameLua::resolveSprite(const GameObject& object) {
-    if (!object.spriteName.empty())
-        LOG_WARNING("Game", "Sprite %s not found for game object %s", object.spriteName.c_str(), object.name.c_str());
+void GameLua::resolveSprite(GameObject& object) {
+    object.sprite = nullptr;
+    object.compositeSprite = nullptr;
+    if (object.spriteName.empty())
+        return;
+    if (const game::SpriteEntry* entry = m_resources.findEntry(object.spriteName)) {
+        object.sprite = entry->sprite;
+        object.compositeSprite = entry->composite;
+        return;
+    }
+    LOG_WARNING("Game", "Sprite %s not found for game object %s", object.spriteName.c_str(), object.name.c_str());
 }
 
 GameObject* GameLua::findObject(const std::string& name) {

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "Pose.h"
+#include "game/CompoSprite.h"
+#include "game/Sprite.h"
+#include "lang/Ref.h"
 #include "lua/LuaTable.h"
 #include "physics/PhysicsBody.h"
 
@@ -41,6 +44,11 @@ struct GameObject {
     std::string rollingSound;
     std::string spriteName;
     std::string textureName;
+    /// The picture found under `spriteName`: a plain or a composite sprite, at most one of them.
+    lang::Ref<game::Sprite> sprite;
+    lang::Ref<game::CompoSprite> compositeSprite;
+    /// The plain sprite found under `textureName`, shown through the sprite's alpha.
+    lang::Ref<game::Sprite> texture;
     /// The body poses of the two latest physics steps; the game's snapshot index says which
     /// one is newer.
     Pose stepPoses[2];

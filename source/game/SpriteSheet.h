@@ -14,6 +14,7 @@ class Context;
 
 namespace game {
 
+class ChunkReader;
 class ContainerFile;
 
 /// A texture and the named sprites on it, read from a resource container's "SPRT" chunk (or a
@@ -47,6 +48,9 @@ public:
     const std::string& texturePath() const { return m_texturePath; }
 
 private:
+    /// Reads a sheet body from the texture name on; `containerPath` locates the texture.
+    void readBody(gr::Context& context, ChunkReader& reader, const std::string& containerPath, bool loadTexture);
+
     std::string m_texturePath;
     lang::Ref<gr::Image> m_texture;
     std::map<std::string, lang::Ref<Sprite>> m_sprites;

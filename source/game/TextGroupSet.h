@@ -27,6 +27,9 @@ public:
     /// data file. Language: \"{0}\"" and `io::IOException` "Missing LIDS chunk before TXGP chunk
     /// in file {0}"; a failed load leaves the loaded groups as they were.
     void load(const std::string& language);
+    /// The reference count's release stays visible beside the language one (so the set can be
+    /// held by a `lang::Ref`).
+    using lang::Object::release;
     /// Drops the group of `language` (every group for "ALL"). Raises "Trying to release
     /// TextGroup for language not present in data file. Language: \"{0}\"".
     void release(const std::string& language);

@@ -1,6 +1,7 @@
 // Game objects driven from Lua: body types, setters, queries, names, and what the natives do
 // while the physics world steps.
 #include "GameHarness.h"
+#include "ResourceFiles.h"
 #include "physics/ContactHandler.h"
 
 #include <gtest/gtest.h>
@@ -206,3 +207,29 @@ TEST_F(ObjectsTest, DuringTheStepBodyChangesAreRefusedAndRemovalsDeferred) {
 }
 
 } // namespace
+
+TEST_F(ObjectsTest, SpritesAndTexturesAreFoundThroughTheResourceRegistry) {
+    writeFile("s.dat", container("SPRT", {1, "s.png", 2, "wood", 0, 0, 8, 8, 4, 4, "glass", 8, 0, 8, 8, 4, 4}));
+    writeFile("c.dat", container("COMP", {1, 1, "tower", 2, "wood", 0, 0, "glass", 0, -8}));
+    harness.run("res.createSpriteSheet('s.dat', false, false)\nres.createCompoSpriteSet('c.dat')\n");
+    gametest::LogCapture log;
+    harness.run("createBox('plain', 'wood', 0, 0, 1, 1, 1, 0.5, 0, true, false, 1)\n"
+                "createBox('built', 'tower', 3, 0, 1, 1, 1, 0.5, 0, true, false, 1)\n"
+                "createBox('bare', 'nothing', 6, 0, 1, 1, 1, 0.5, 0, true, false, 1)\n"
+                "setSprite('bare', 'glass')\n"
+                "setTexture('plain', 'glass')\n"
+                "setTexture('built', 'tower')\n");
+    const auto& objects = game().objects();
+    EXPECT_EQ(objects.at("plain")->sprite->name(), "wood");
+    EXPECT_FALSE(objects.at("plain")->compositeSprite);
+    EXPECT_EQ(objects.at("built")->compositeSprite->parts().size(), 2u);
+    EXPECT_FALSE(objects.at("built")->sprite);
+    EXPECT_EQ(objects.at("bare")->sprite->name(), "glass") << "setSprite finds the new picture";
+    EXPECT_EQ(objects.at("plain")->texture->name(), "glass");
+    EXPECT_FALSE(objects.at("built")->texture) << "a texture is a plain sprite";
+    std::vector<std::string> messages;
+    for (const auto& record : log.records)
+        messages.push_back(record.message);
+    EXPECT_EQ(messages, (std::vector<std::string>{"Sprite nothing not found for game object bare",
+                                                  "Texture tower not found for game object built"}));
+}

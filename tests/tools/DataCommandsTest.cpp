@@ -1,43 +1,23 @@
 #include "DataCommands.h"
+#include "ToolTestFolder.h"
 
 #include "lang/Exception.h"
+#include "util/AES.h"
 #include "util/DataKeys.h"
 #include "util/EncipheredArchive.h"
 #include "util/ZipWriter.h"
-#include "util/AES.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class DataCommands : public testing::Test {
+class DataCommands : public ToolTestFolder {
 protected:
-    void SetUp() override {
-        m_folder = fs::temp_directory_path() / ("tumble-data-test-" + std::to_string(::getpid()) + "-" +
-                                                testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_folder);
-        fs::create_directories(m_folder);
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
-
-    fs::path write(const std::string& name, const std::string& content) {
-        const fs::path path = m_folder / name;
-        std::ofstream(path, std::ios::binary) << content;
-        return path;
-    }
-    static std::string read(const fs::path& path) {
-        std::ostringstream text;
-        text << std::ifstream(path, std::ios::binary).rdbuf();
-        return text.str();
-    }
     static std::vector<std::uint8_t> bytes(const std::string& text) { return {text.begin(), text.end()}; }
-
-    fs::path m_folder;
 };
 
 TEST_F(DataCommands, PackedScriptUnpacksToTheSameBytesUnderItsOwnName) {

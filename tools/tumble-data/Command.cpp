@@ -41,12 +41,12 @@ Arguments::Arguments(const Command& command, const std::vector<std::string>& wor
     }
     const auto count = static_cast<int>(m_positional.size());
     if (count < command.minPositional || count > command.maxPositional)
-        throw UsageError(lang::Format("{0} takes {1} arguments, not {2}", command.name,
-                                      command.minPositional == command.maxPositional
-                                          ? std::to_string(command.minPositional)
-                                          : std::to_string(command.minPositional) + " to " +
-                                                std::to_string(command.maxPositional),
-                                      std::to_string(count)));
+        throw UsageError(
+            lang::Format("{0} takes {1} arguments, not {2}", command.name,
+                         command.minPositional == command.maxPositional
+                             ? std::to_string(command.minPositional)
+                             : std::to_string(command.minPositional) + " to " + std::to_string(command.maxPositional),
+                         std::to_string(count)));
 }
 
 std::string Arguments::positional(std::size_t index) const {

@@ -70,7 +70,8 @@ std::vector<Composite> readDescription(const fs::path& path) {
         throw lang::Exception(lang::Format("{0} describes no composite", path.string()));
     for (const Composite& composite : composites)
         if (composite.parts.empty() || composite.parts.size() > kMaxCount || composite.extras.size() > kMaxCount)
-            failAt(path, composite.line, "the composite " + composite.name + " needs 1 to 32767 parts and at most 32767 extras");
+            failAt(path, composite.line,
+                   "the composite " + composite.name + " needs 1 to 32767 parts and at most 32767 extras");
     if (composites.size() > kMaxCount)
         throw lang::Exception(lang::Format("{0} describes more than 32767 composites", path.string()));
     return composites;

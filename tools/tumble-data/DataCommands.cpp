@@ -21,8 +21,8 @@ namespace {
 fs::path entryPath(const fs::path& folder, const std::string& name) {
     const fs::path relative = fs::path(name).lexically_normal();
     if (name.empty() || relative.is_absolute() || relative.has_root_name() || *relative.begin() == "..")
-        throw lang::Exception(lang::Format("Refusing the entry \"{0}\": it would be written outside {1}", name,
-                                           folder.string()));
+        throw lang::Exception(
+            lang::Format("Refusing the entry \"{0}\": it would be written outside {1}", name, folder.string()));
     return folder / relative;
 }
 

@@ -8,6 +8,7 @@
 #include "lang/Exception.h"
 #include "lang/UTF.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -62,34 +63,41 @@ std::string quotedText(const std::string& text) {
 
 std::string readQuotedText(ChunkReader& reader) { return quotedText(reader.data().readUTF()); }
 
-/// Reads and prints the version; false (after a note) when it is outside [first, last], whose
+/// Reads and prints the version; 0 (after a note) when it is outside [first, last], whose
 /// records the game does not read either.
-bool readVersion(ChunkReader& reader, std::ostream& out, int first, int last, int& version) {
-    version = reader.data().readShort();
+int readVersion(ChunkReader& reader, std::ostream& out, int first, int last) {
+    const int version = reader.data().readShort();
     out << "  version " << version << "\n";
     if (version >= first && version <= last)
-        return true;
+        return version;
     out << "  (a version the game does not read; records not shown)\n";
-    return false;
+    return 0;
+}
+
+/// The start of sprite sheets and fonts: version 1 and the texture name. False when the
+/// version is another.
+bool readTexturedStart(ChunkReader& reader, std::ostream& out) {
+    if (readVersion(reader, out, 1, 1) == 0)
+        return false;
+    out << "  texture " << readQuotedText(reader) << "\n";
+    return true;
 }
 
 /// A count field: "0 or less" means none.
 int readCount(ChunkReader& reader) { return std::max<int>(0, reader.data().readShort()); }
 
 bool dumpSprites(ChunkReader& reader, std::ostream& out) {
-    int version = 0;
-    if (!readVersion(reader, out, 1, 1, version))
+    if (!readTexturedStart(reader, out))
         return false;
     io::DataInput& data = reader.data();
-    out << "  texture " << readQuotedText(reader) << "\n";
     const int count = readCount(reader);
     out << "  " << count << " sprites\n";
     for (int index = 0; index < count; ++index) {
         out << "    " << readQuotedText(reader);
         const int x = data.readShort(), y = data.readShort(), width = data.readShort(), height = data.readShort();
         const int pivotX = data.readShort(), pivotY = data.readShort();
-        out << " at " << x << ", " << y << " size " << width << " x " << height << " pivot " << pivotX << ", "
-            << pivotY << "\n";
+        out << " at " << x << ", " << y << " size " << width << " x " << height << " pivot " << pivotX << ", " << pivotY
+            << "\n";
     }
     return true;
 }
@@ -104,8 +112,8 @@ void dumpNamedPairs(ChunkReader& reader, std::ostream& out, const char* kind) {
 }
 
 bool dumpComposites(ChunkReader& reader, std::ostream& out) {
-    int version = 0;
-    if (!readVersion(reader, out, 1, 2, version))
+    const int version = readVersion(reader, out, 1, 2);
+    if (version == 0)
         return false;
     const int count = readCount(reader);
     out << "  " << count << " composites\n";
@@ -126,11 +134,9 @@ std::string character(std::uint32_t codePoint) {
 }
 
 bool dumpFont(ChunkReader& reader, std::ostream& out) {
-    int version = 0;
-    if (!readVersion(reader, out, 1, 1, version))
+    if (!readTexturedStart(reader, out))
         return false;
     io::DataInput& data = reader.data();
-    out << "  texture " << readQuotedText(reader) << "\n";
     const int leading = data.readShort();
     out << "  leading " << leading << ", tracking " << data.readShort() << "\n";
     const int count = readCount(reader);
@@ -164,8 +170,7 @@ std::vector<std::string> readStrings(ChunkReader& reader, int count) {
 }
 
 bool dumpText(ChunkReader& reader, std::ostream& out, const std::string& file) {
-    int version = 0;
-    if (!readVersion(reader, out, 1, 1, version))
+    if (readVersion(reader, out, 1, 1) == 0)
         return false;
     std::vector<std::string> languages;
     std::vector<std::string> identifiers;
@@ -184,7 +189,8 @@ bool dumpText(ChunkReader& reader, std::ostream& out, const std::string& file) {
             out << "\n";
         } else if (id == game::kTextGroupChunk) {
             const std::size_t ordinal = static_cast<std::size_t>(groups++);
-            out << "    language " << (ordinal < languages.size() ? quotedText(languages[ordinal]) : "(not listed)") << "\n";
+            out << "    language " << (ordinal < languages.size() ? quotedText(languages[ordinal]) : "(not listed)")
+                << "\n";
             for (const std::string& identifier : identifiers)
                 out << "      " << quotedText(identifier) << " = " << readQuotedText(sub) << "\n";
         } else {
@@ -246,9 +252,7 @@ const Command kDumpCommand{
     1,
     1,
     {},
-    [](const Arguments& arguments) {
-        dumpContainer(arguments.positional(0), std::cout);
-    },
+    [](const Arguments& arguments) { dumpContainer(arguments.positional(0), std::cout); },
 };
 
 } // namespace datatool

@@ -117,8 +117,7 @@ const Command kFontCommand{
         options.tracking = arguments.integer("--tracking", options.tracking, -1000, 1000);
         options.padding = arguments.integer("--padding", options.padding, 0, 1024);
         const int size = arguments.integerAt(1, "SIZE", 1, 1000);
-        std::printf("%s\n",
-                    buildBitmapFont(arguments.positional(0), size, arguments.positional(2), options).c_str());
+        std::printf("%s\n", buildBitmapFont(arguments.positional(0), size, arguments.positional(2), options).c_str());
     },
 };
 

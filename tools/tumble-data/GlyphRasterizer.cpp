@@ -35,8 +35,8 @@ GlyphRasterizer::GlyphRasterizer(const std::filesystem::path& fontFile, int pixe
     if (FT_Init_FreeType(&m_library->library) != 0)
         throw lang::Exception(lang::Format("Cannot start the font library"));
     if (const FT_Error error = FT_New_Face(m_library->library, fontFile.string().c_str(), 0, &m_library->face))
-        throw lang::Exception(
-            lang::Format("Cannot read the font {0} (font library error {1})", fontFile.string(), std::to_string(error)));
+        throw lang::Exception(lang::Format("Cannot read the font {0} (font library error {1})", fontFile.string(),
+                                           std::to_string(error)));
     if (const FT_Error error = FT_Set_Pixel_Sizes(m_library->face, 0, static_cast<FT_UInt>(pixelSize)))
         throw lang::Exception(lang::Format("The font {0} has no size of {1} pixels (font library error {2})",
                                            fontFile.string(), std::to_string(pixelSize), std::to_string(error)));
@@ -55,14 +55,15 @@ bool GlyphRasterizer::hasGlyph(std::uint32_t codePoint) const {
 RgbaImage GlyphRasterizer::render(std::uint32_t codePoint) const {
     FT_Face face = m_library->face;
     if (const FT_Error error = FT_Load_Char(face, codePoint, FT_LOAD_RENDER))
-        throw lang::Exception(lang::Format("Cannot render {0} of {1} (font library error {2})", codePointName(codePoint),
-                                           m_path.string(), std::to_string(error)));
+        throw lang::Exception(lang::Format("Cannot render {0} of {1} (font library error {2})",
+                                           codePointName(codePoint), m_path.string(), std::to_string(error)));
     const FT_GlyphSlot glyph = face->glyph;
     const FT_Bitmap& bitmap = glyph->bitmap;
     const bool mono = bitmap.pixel_mode == FT_PIXEL_MODE_MONO;
     if (!mono && bitmap.pixel_mode != FT_PIXEL_MODE_GRAY)
-        throw lang::Exception(lang::Format("{0} of {1} is a colour glyph; only grey and black-and-white glyphs are baked",
-                                           codePointName(codePoint), m_path.string()));
+        throw lang::Exception(
+            lang::Format("{0} of {1} is a colour glyph; only grey and black-and-white glyphs are baked",
+                         codePointName(codePoint), m_path.string()));
     RgbaImage picture(std::max(0, ceilPixels(glyph->advance.x)), m_ascender + m_descender);
     const int left = glyph->bitmap_left;
     const int top = m_ascender - glyph->bitmap_top;

@@ -139,8 +139,8 @@ AtlasLayout packRectangles(const std::vector<Size>& sizes, int padding, int maxS
             return {texture.width, texture.height, std::move(*positions)};
     }
     throw lang::Exception(lang::Format("the {0} ({1}) do not fit in {2} x {3} with {4} pixels of padding", what,
-                                       std::to_string(sizes.size()), std::to_string(maxSize),
-                                       std::to_string(maxSize), std::to_string(padding)));
+                                       std::to_string(sizes.size()), std::to_string(maxSize), std::to_string(maxSize),
+                                       std::to_string(padding)));
 }
 
 } // namespace datatool

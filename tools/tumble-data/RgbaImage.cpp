@@ -17,8 +17,7 @@ constexpr Uint32 kFormat = SDL_PIXELFORMAT_RGBA32;
 
 } // namespace
 
-RgbaImage::RgbaImage(int width, int height)
-    : m_surface(SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, kFormat)) {
+RgbaImage::RgbaImage(int width, int height) : m_surface(SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, kFormat)) {
     if (!m_surface)
         throw lang::Exception(lang::Format("Cannot make a picture of {0} x {1}: {2}", std::to_string(width),
                                            std::to_string(height), SDL_GetError()));

@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
-#include <optional>
+#include <system_error>
 #include <vector>
 
 namespace datatool {
@@ -27,12 +27,16 @@ struct Pivot {
     std::int16_t y = 0;
 };
 
-std::vector<fs::path> pngFilesIn(const fs::path& folder) {
+/// The pictures to pack; `texture`, the sheet's own texture when it is written into the same
+/// folder, is no picture of it (a second run would otherwise pack the first one's texture).
+std::vector<fs::path> pngFilesIn(const fs::path& folder, const fs::path& texture) {
     if (!fs::is_directory(folder))
         throw lang::Exception(lang::Format("{0} is not a folder", folder.string()));
     std::vector<fs::path> files;
+    std::error_code missing;
     for (const fs::directory_entry& entry : fs::directory_iterator(folder))
-        if (entry.is_regular_file() && entry.path().extension() == ".png")
+        if (entry.is_regular_file() && entry.path().extension() == ".png" &&
+            !fs::equivalent(entry.path(), texture, missing))
             files.push_back(entry.path());
     std::sort(files.begin(), files.end(),
               [](const fs::path& a, const fs::path& b) { return a.filename().string() < b.filename().string(); });
@@ -65,7 +69,7 @@ std::map<std::string, Pivot> readPivots(const fs::path& path, const std::vector<
 } // namespace
 
 std::string buildSpriteSheet(const fs::path& folder, const fs::path& output, const SheetOptions& options) {
-    const std::vector<fs::path> files = pngFilesIn(folder);
+    const std::vector<fs::path> files = pngFilesIn(folder, output.parent_path() / textureNameFor(output));
     std::vector<std::string> names;
     std::vector<RgbaImage> images;
     for (const fs::path& file : files) {

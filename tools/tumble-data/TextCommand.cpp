@@ -54,8 +54,8 @@ std::string unescape(const fs::path& path, int line, const std::string& cell) {
         else if (next == '\\')
             text += '\\';
         else
-            failAt(path, line, "unknown escape \\" + std::string(next ? 1 : 0, next) +
-                                   " (a string may use \\n, \\t and \\\\)");
+            failAt(path, line,
+                   "unknown escape \\" + std::string(next ? 1 : 0, next) + " (a string may use \\n, \\t and \\\\)");
     }
     return checkedString(path, line, "the string", std::move(text));
 }
@@ -88,10 +88,11 @@ TextTable readTable(const fs::path& path) {
         const TextLine& line = lines[row];
         const std::vector<std::string> cells = splitCells(line.text);
         if (cells.size() != header.size())
-            failAt(path, line.number, lang::Format("expected {0} cells (an identifier and {1} strings), found {2}",
-                                                   std::to_string(header.size()),
-                                                   std::to_string(table.languages.size()), std::to_string(cells.size()))
-                                          .toString());
+            failAt(path, line.number,
+                   lang::Format("expected {0} cells (an identifier and {1} strings), found {2}",
+                                std::to_string(header.size()), std::to_string(table.languages.size()),
+                                std::to_string(cells.size()))
+                       .toString());
         if (cells[0].empty())
             failAt(path, line.number, "the identifier is empty");
         const auto [earlier, added] = identifierLines.emplace(cells[0], line.number);
@@ -107,8 +108,7 @@ TextTable readTable(const fs::path& path) {
     return table;
 }
 
-void writeList(game::ContainerWriter& writer, std::uint32_t id, const std::vector<std::string>& texts,
-               bool withCount) {
+void writeList(game::ContainerWriter& writer, std::uint32_t id, const std::vector<std::string>& texts, bool withCount) {
     writer.beginChunk(id);
     if (withCount)
         writer.writeShort(static_cast<std::int16_t>(texts.size()));

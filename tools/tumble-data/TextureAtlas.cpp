@@ -24,8 +24,8 @@ void writeWithTexture(const std::filesystem::path& output, const std::vector<std
                       const RgbaImage& texture) {
     const std::filesystem::path texturePath = output.parent_path() / textureNameFor(output);
     if (texturePath == output)
-        throw lang::Exception(lang::Format("{0} would be overwritten by its own texture; give it another extension",
-                                           output.string()));
+        throw lang::Exception(
+            lang::Format("{0} would be overwritten by its own texture; give it another extension", output.string()));
     StagedFile textureFile(texturePath);
     texture.savePng(textureFile.temporary());
     StagedFile containerFile(output);

@@ -15,9 +15,9 @@ namespace {
 using datatool::Command;
 
 const Command* const kCommands[] = {
-    &datatool::kSheetCommand,      &datatool::kCompoCommand,         &datatool::kFontCommand,
-    &datatool::kTextCommand,       &datatool::kDumpCommand,          &datatool::kPackScriptCommand,
-    &datatool::kUnpackCommand,     &datatool::kEncipherSaveCommand, &datatool::kDecipherSaveCommand,
+    &datatool::kSheetCommand,  &datatool::kCompoCommand,        &datatool::kFontCommand,
+    &datatool::kTextCommand,   &datatool::kDumpCommand,         &datatool::kPackScriptCommand,
+    &datatool::kUnpackCommand, &datatool::kEncipherSaveCommand, &datatool::kDecipherSaveCommand,
 };
 
 std::string toolUsage() {

@@ -6,6 +6,7 @@
 #include "GameLua.h"
 #include "framework/App.h"
 #include "framework/OSInterface.h"
+#include "game/LuaResources.h"
 #include "io/ByteArrayInputStream.h"
 #include "io/VirtualFileSystem.h"
 #include "lang/Log.h"
@@ -160,11 +161,12 @@ struct GameHarness {
     FakeContext context;
     CameraZoom zoom;
     lang::Ref<lua::LuaState> lua{new lua::LuaState()};
+    lang::Ref<game::LuaResources> resources{new game::LuaResources(*lua, context)};
     lang::Ref<GameLua> game;
 
     /// Builds the game (reading the saved tables written so far).
     GameLua& start(const PathsAndFlags& paths = {}) {
-        game = new GameLua(app, zoom, *lua, context, paths);
+        game = new GameLua(app, zoom, *lua, context, resources->resources(), paths);
         return *game;
     }
     /// Destroys the game, which saves its tables.

@@ -1,0 +1,7 @@
+#include "game/IFont.h"
+
+namespace game {
+
+IFont::~IFont() = default;
+
+} // namespace game

@@ -1,0 +1,101 @@
+#include "RecordingContext.h"
+#include "ResourceFiles.h"
+#include "game/LuaResources.h"
+#include "io/ByteArrayInputStream.h"
+#include "lua/LuaState.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+/// "res" on a fresh interpreter over a data folder with one sprite sheet and one composite.
+struct LuaResourcesTest : InTemporaryFolder {
+    RecordingContext context;
+    lang::Ref<lua::LuaState> lua{new lua::LuaState()};
+    lang::Ref<game::LuaResources> res{new game::LuaResources(*lua, context)};
+
+    void SetUp() override {
+        InTemporaryFolder::SetUp();
+        writeFile("gfx/a.png", pngHeader(64, 32));
+        writeFile("gfx/a.dat", container("SPRT", {1, "a.png", 1, "alpha", 0, 0, 10, 10, 5, 5}));
+        writeFile("gfx/c.dat", container("COMP", {1, 1, "pair", 2, "alpha", -5, 0, "alpha", 5, 0}));
+    }
+
+    void run(const std::string& source) {
+        io::ByteArrayInputStream input(std::vector<std::uint8_t>(source.begin(), source.end()), "test.lua");
+        lua->runChunk(input, "test.lua");
+    }
+    std::string failureOf(const std::string& source) {
+        try {
+            run(source);
+        } catch (const std::exception& error) {
+            return error.what();
+        }
+        return {};
+    }
+    std::vector<float> numbers(const char* global) {
+        std::vector<float> values;
+        const lua::LuaTable table = lua->getGlobals().getTable(global);
+        for (int i = 1; table.isNumber(i); ++i)
+            values.push_back(table.getNumber(i));
+        return values;
+    }
+};
+
+} // namespace
+
+TEST_F(LuaResourcesTest, QueriesAndDrawingTakeBothCallFormsAndOptionalArguments) {
+    run(R"(
+        res.setPath("gfx")
+        res.createSpriteSheet("a.dat")
+        res.createSpriteSheet("a.dat", true, false)
+        res.createCompoSpriteSet("c.dat")
+        local w, h = res.getSpriteBounds("alpha")
+        local mw, mh = res:getSpriteBounds("pair")
+        local px, py = res:getSpritePivot("pair")
+        local l, t, r, b = res.getCompoSpriteBounds("pair")
+        local x0, y0, cw, ch = res.getClipRect()
+        res.setClipRect(1.9, 2.5, 10.2, 20.7)
+        sizes = {w, h, mw, mh, px, py, l, t, r, b, x0, y0, cw, ch, res.getClipRect()}
+        local parts = res.getCompoSpriteData("pair")
+        part = {#parts, parts[2][2], parts[2][3], #res.getCompoSpriteData("alpha")}
+        partName = parts[1][1]
+    )");
+    EXPECT_EQ(numbers("sizes"), (std::vector<float>{10, 10, 20, 10, 10, 5, -10, -5, 10, 5, -10000, -10000, 20000,
+                                                    20000, 1, 2, 11, 21}));
+    EXPECT_EQ(numbers("part"), (std::vector<float>{2, 5, 0, 0}));
+    EXPECT_EQ(lua->getGlobals().getString("partName"), "alpha");
+
+    // The reloaded sheet has no texture: sprites need one to draw. Load it with its texture.
+    run(R"(
+        res.drawSprite("alpha", 10, 20)
+        res.createSpriteSheet("a.dat", true)
+        res.drawSprite("alpha", 10, 20)
+        res:drawSprite("alpha", 10, 20, "TOP", "LEFT")
+        res.drawCompoSprite("alpha", 10, 20, "", "RIGHT", 30, 40)
+        res.drawSprite("unknown", 0, 0)
+    )");
+    ASSERT_EQ(context.quads.size(), 3u);
+    const std::vector<std::vector<float>> expected{{5, 15, 10, 10}, {10, 20, 10, 10}, {0, 15, 30, 40}};
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const RecordedQuad& quad = context.quads[i];
+        EXPECT_EQ((std::vector<float>{quad.x, quad.y, quad.w, quad.h}), expected[i]) << "quad " << i;
+    }
+    EXPECT_EQ(lua->getTop(), 0);
+}
+
+TEST_F(LuaResourcesTest, BadAnchorsAndMissingFontsFailWithTheirMessages) {
+    run(R"(res.createSpriteSheet("gfx/a.dat"))");
+    EXPECT_THAT(failureOf(R"(res.drawSprite("alpha", 0, 0, "MIDDLE"))"), ::testing::HasSubstr("Invalid anchor: MIDDLE"));
+    EXPECT_THAT(failureOf(R"(res.drawString("t", "k", 0, 0))"),
+                ::testing::HasSubstr("No font is set while trying to draw string"));
+    EXPECT_THAT(failureOf(R"(res.getFontHeight())"), ::testing::HasSubstr("No font is set while trying to get font height!"));
+    run(R"(
+        res.useLocale("fi_FI")
+        locale = res.getLocale()
+        text = res.getString("unknown set", "key")
+    )");
+    EXPECT_EQ(lua->getGlobals().getString("locale"), "fi_FI");
+    EXPECT_EQ(lua->getGlobals().getString("text"), "key");
+}
