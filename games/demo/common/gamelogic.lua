@@ -1,7 +1,9 @@
 -- The demo game: a slingshot on a meadow fires birds at a tower of wood, stone and ice. The
 -- physics world makes the blocks tumble; hits damage them, and broken blocks and targets are
 -- removed. Three birds a round; the tower is rebuilt when they are spent or both targets are gone.
--- Everything is drawn with upright rectangles until the engine draws the scene itself. Escape quits.
+-- Tap (or click) and pull back from the slingshot to aim, let go to launch; left alone, the demo
+-- launches by itself. Sprites are drawn upright: rotation comes with the engine's scene drawing.
+-- L switches between English and Finnish, Escape quits.
 
 local PIXELS_PER_UNIT = 20
 -- The world point at the screen's top-left corner (world units; y grows downwards).
@@ -10,10 +12,29 @@ local SLING_X, SLING_Y = 1, -4.5
 local LAUNCH_VX, LAUNCH_VY = 22, -14
 local BIRD_RADIUS = 0.6
 local BIRDS_PER_ROUND = 3
-local AIM_TIME = 0.5
+-- An untouched slingshot launches on its own after this long (seconds).
+local AIM_TIME = 2
+-- Pulling the bird back: the longest pull (pixels), the launch speed per pixel of pull (world
+-- units a second) and the shortest pull that launches.
+local PULL_LIMIT = 60
+local PULL_SPEED = 0.45
+local PULL_MINIMUM = 10
+-- How long the end of a round is announced before the tower is rebuilt (seconds).
+local BANNER_TIME = 2
 local SHOT_TIME_LIMIT = 6
 local POINTS_PER_DAMAGE = 10
 local POINTS_PER_BREAK = 500
+
+-- The text group set of texts/strings.dat, and the languages it offers (L switches between them).
+local TEXTS = "strings"
+local LANGUAGES = { "en_EN", "fi_FI" }
+-- No text group set has this name: drawString then draws the key itself, for texts with numbers.
+local PLAIN = ""
+local HUD_FONT, TITLE_FONT = "hud", "title"
+-- The sky picture is stretched past the screen's edges, so that its soft borders stay out of view.
+local SKY_MARGIN = 60
+-- Clouds drifting across the sky: start x, height and speed (pixels, pixels a second).
+local CLOUDS = { { x = 120, y = 90, speed = 6 }, { x = 520, y = 150, speed = 4 } }
 
 local clock = 0
 local shotClock = 0
@@ -21,6 +42,9 @@ local birdsLeft = 0
 local birdCount = 0
 local birdName = nil
 local trail = {}
+local pull = nil
+local banner = nil
+local bannerClock = 0
 
 function updateValues()
     g_safeToQuit = true
@@ -51,6 +75,8 @@ local function placeBlock(name, placed)
     block.materialName = definition.material
     block.strength = material.strength
     block.ignoreGroundDamage = definition.colliderType == 2
+    block.sprite = definition.sprite
+    block.tiled = definition.tiled
 end
 
 local function targetsLeft()
@@ -83,27 +109,75 @@ local function buildLevel()
     shotClock = 0
 end
 
+-- Makes `language` the language of the texts and remembers it in the settings; a language the
+-- text table lacks falls back to English.
+local function useLanguage(language)
+    if not pcall(res.loadLocale, TEXTS, language) then
+        printWarning("The texts have no language " .. tostring(language) .. ": using en_EN")
+        language = "en_EN"
+        res.loadLocale(TEXTS, language)
+    end
+    res.useLocale(language)
+    settings.language = language
+end
+
+local function loadResources()
+    res.createSpriteSheet(imagePath .. "/sprites.dat")
+    -- The slingshot is made of sprites of the sheet: the sheet must be loaded first.
+    res.createCompoSpriteSet(imagePath .. "/slingshot.dat")
+    res.createBitmapFont(fontPath .. "/hud.dat")
+    -- White, 20 points, bold.
+    res.createSystemFont(TITLE_FONT, "DejaVu Sans", 20, 255, 255, 255, 255, 1)
+    res.createTextGroupSet(localizationPath .. "/strings.dat")
+    useLanguage(settings.language or "en_EN")
+end
+
 function createStartUpAssets()
     settings.launches = settings.launches or 0
     settings.playtime = settings.playtime or 0
+    loadResources()
     buildLevel()
 end
 
-local function launchBird()
+local function launchBird(vx, vy)
     birdCount = birdCount + 1
     birdName = "bird" .. birdCount
-    createCircle(birdName, "", SLING_X, SLING_Y, BIRD_RADIUS, 2, 0.5, 0.3, true, 2)
+    local x, y = SLING_X + (pull and pull.x or 0) / PIXELS_PER_UNIT, SLING_Y + (pull and pull.y or 0) / PIXELS_PER_UNIT
+    createCircle(birdName, "", x, y, BIRD_RADIUS, 2, 0.5, 0.3, true, 2)
     setColliderType(birdName, 3)
     local bird = objects.world[birdName]
     bird.damageFactors = "red"
     bird.shot = true
-    setVelocity(birdName, LAUNCH_VX, LAUNCH_VY)
+    bird.sprite = "bird"
+    setVelocity(birdName, vx, vy)
     flyingBird = bird
     startNewTrajectory()
     trail = {}
+    pull = nil
     birdsLeft = birdsLeft - 1
     launches = launches + 1
     settings.launches = settings.launches + 1
+end
+
+-- While the player holds a touch (or the left button), the bird follows it back from the
+-- slingshot up to PULL_LIMIT pixels; letting go launches it the opposite way.
+local function aim()
+    if (touchcount or 0) > 0 then
+        local _, touch = next(touches)
+        local slingX, slingY = toScreen(SLING_X, SLING_Y)
+        local dx, dy = touch.x - slingX, touch.y - slingY
+        local length = math.sqrt(dx * dx + dy * dy)
+        local scale = length > PULL_LIMIT and PULL_LIMIT / length or 1
+        pull = { x = dx * scale, y = dy * scale, length = length * scale }
+        shotClock = 0
+    elseif pull and pull.length >= PULL_MINIMUM then
+        launchBird(-pull.x * PULL_SPEED, -pull.y * PULL_SPEED)
+    elseif shotClock > AIM_TIME then
+        pull = nil
+        launchBird(LAUNCH_VX, LAUNCH_VY)
+    else
+        pull = nil
+    end
 end
 
 local function shotIsOver()
@@ -131,64 +205,125 @@ function removeBlocks()
     end
 end
 
-local function drawObject(object)
-    local material = blockTable.materials[object.materialName or ""]
-    local r, g, b = 0.85, 0.1, 0.1
-    if material then
-        r, g, b = material.r, material.g, material.b
+local function endShot()
+    if objects.world[birdName] then
+        removeObject(birdName)
+        objects.world[birdName] = nil
     end
-    local x, y = toScreen(object.x, object.y)
-    local halfWidth, halfHeight
-    if object.type == "circle" then
-        halfWidth = object.radius * PIXELS_PER_UNIT
-        halfHeight = halfWidth
-    else
-        halfWidth = object.width * PIXELS_PER_UNIT / 2
-        halfHeight = object.height * PIXELS_PER_UNIT / 2
-    end
-    drawRect(r, g, b, 1, x - halfWidth, y - halfHeight, x + halfWidth, y + halfHeight, false)
-end
-
-local function drawSlingshot()
-    local x, y = toScreen(SLING_X, SLING_Y)
-    local _, groundY = toScreen(0, 0)
-    drawRect(0.45, 0.28, 0.12, 1, x - 14, y, x - 6, groundY, false)
-    drawRect(0.45, 0.28, 0.12, 1, x + 6, y, x + 14, groundY, false)
-    drawRect(0.45, 0.28, 0.12, 1, x - 14, y + 40, x + 14, y + 50, false)
-end
-
-local function drawStars()
-    local limits = starTable.demo
-    for i = 1, #limits do
-        local x = 20 + (i - 1) * 36
-        drawRect(0.2, 0.2, 0.2, 0.6, x - 2, 18, x + 30, 50, false)
-        if score >= limits[i] then
-            drawRect(1, 0.85, 0.1, 1, x, 20, x + 28, 48, false)
-        else
-            drawRect(0.6, 0.6, 0.6, 1, x, 20, x + 28, 48, false)
-        end
+    birdName = nil
+    flyingBird = nil
+    shotClock = 0
+    local cleared = targetsLeft() == 0
+    if birdsLeft == 0 or cleared then
+        banner = cleared and "level_cleared" or "try_again"
+        bannerClock = BANNER_TIME
     end
 end
 
 local function play(dt)
     shotClock = shotClock + dt
-    if birdName == nil then
-        if shotClock > AIM_TIME then
-            launchBird()
-            shotClock = 0
-        end
-    elseif shotIsOver() then
-        if objects.world[birdName] then
-            removeObject(birdName)
-            objects.world[birdName] = nil
-        end
-        birdName = nil
-        flyingBird = nil
-        shotClock = 0
-        if birdsLeft == 0 or targetsLeft() == 0 then
+    if banner then
+        bannerClock = bannerClock - dt
+        if bannerClock <= 0 then
+            banner = nil
             buildLevel()
         end
+    elseif birdName == nil then
+        aim()
+    elseif shotIsOver() then
+        endShot()
     end
+end
+
+-- Draws `sprite` side by side from `left` to `right` (pixels) with its top at `top`, leaving out
+-- the copies that would fall outside the screen.
+local function drawTiled(sprite, left, top, right)
+    local tileWidth = res.getSpriteBounds(sprite)
+    local x = left + math.max(0, math.floor(-left / tileWidth)) * tileWidth
+    while x < math.min(right, screenWidth) do
+        res.drawSprite(sprite, x, top, "TOP", "LEFT")
+        x = x + tileWidth
+    end
+end
+
+local function drawObject(object)
+    local x, y = toScreen(object.x, object.y)
+    if object.tiled then
+        local halfWidth, halfHeight = object.width * PIXELS_PER_UNIT / 2, object.height * PIXELS_PER_UNIT / 2
+        drawTiled(object.sprite, x - halfWidth, y - halfHeight, x + halfWidth)
+    else
+        res.drawSprite(object.sprite, x, y)
+    end
+end
+
+local function drawBackdrop()
+    res.drawSprite("sky", -SKY_MARGIN, -SKY_MARGIN, "TOP", "LEFT", screenWidth + 2 * SKY_MARGIN,
+                   screenHeight + 2 * SKY_MARGIN)
+    res.drawSprite("sun", screenWidth - 100, 70)
+    local span = screenWidth + 200
+    for _, cloud in ipairs(CLOUDS) do
+        res.drawSprite("cloud", (cloud.x + clock * cloud.speed) % span - 100, cloud.y)
+    end
+    local _, groundY = toScreen(0, 0)
+    res.drawSprite("hill", 170, groundY)
+    res.drawSprite("hill", 660, groundY)
+end
+
+-- The slingshot, the bird waiting in it (pulled back while the player aims) and the birds still
+-- to come, queued on the ground behind it.
+local function drawSlingshot()
+    local x, y = toScreen(SLING_X, SLING_Y)
+    local _, groundY = toScreen(0, 0)
+    res.drawCompoSprite("slingshot", x, y)
+    local waiting = birdsLeft
+    if birdName == nil and birdsLeft > 0 and banner == nil then
+        res.drawSprite("bird", x + (pull and pull.x or 0), y + (pull and pull.y or 0))
+        waiting = waiting - 1
+    end
+    for i = 1, waiting do
+        res.drawSprite("bird", x - 20 - i * 28, groundY - BIRD_RADIUS * PIXELS_PER_UNIT)
+    end
+end
+
+-- A translucent dark panel around a text drawn with the current font, so that white text reads
+-- on any part of the scene.
+local function drawPanelBehind(text, x, y)
+    local width = res.getStringWidth(text)
+    drawRect(0, 0, 0, 0.4, x - width / 2 - 16, y - 8, x + width / 2 + 16, y + res.getFontHeight() + 8, false)
+end
+
+local function drawHud()
+    res.useFont(HUD_FONT)
+    local scoreText = res.getString(TEXTS, "score") .. ": " .. score
+    local birdsText = res.getString(TEXTS, "birds_left") .. ": " .. birdsLeft
+    local width = math.max(res.getStringWidth(scoreText), res.getStringWidth(birdsText), 120)
+    drawRect(0, 0, 0, 0.35, 10, 10, 30 + width, 118, false)
+    local limits = starTable.demo
+    for i = 1, #limits do
+        res.drawSprite(score >= limits[i] and "star_full" or "star_empty", 36 + (i - 1) * 36, 34)
+    end
+    res.drawString(PLAIN, scoreText, 20, 56)
+    res.drawString(PLAIN, birdsText, 20, 84)
+    local centre = screenWidth / 2
+    if banner then
+        drawPanelBehind(res.getString(TEXTS, banner), centre, 200)
+        res.drawString(TEXTS, banner, centre, 200, "TOP", "HCENTER")
+    elseif birdName == nil then
+        res.drawString(TEXTS, "launch_hint", centre, screenHeight - 20, "BOTTOM", "HCENTER")
+    end
+    res.useFont(TITLE_FONT)
+    res.drawString(TEXTS, "title", centre, 12, "TOP", "HCENTER")
+end
+
+local function switchLanguage()
+    local current = res.getLocale()
+    for i, language in ipairs(LANGUAGES) do
+        if language == current then
+            useLanguage(LANGUAGES[i % #LANGUAGES + 1])
+            return
+        end
+    end
+    useLanguage(LANGUAGES[1])
 end
 
 function update(dt)
@@ -197,8 +332,11 @@ function update(dt)
     if keyPressed.ESCAPE then
         requestExit()
     end
+    if keyPressed.L then
+        switchLanguage()
+    end
 
-    drawRect(1, 0.93, 0.45, 1, screenWidth - 130, 40, screenWidth - 70, 100, false)
+    drawBackdrop()
     drawSlingshot()
     local bird = birdName and objects.world[birdName]
     if bird then
@@ -208,12 +346,12 @@ function update(dt)
         end
     end
     for _, point in ipairs(trail) do
-        drawRect(1, 1, 1, 0.8, point[1] - 3, point[2] - 3, point[1] + 3, point[2] + 3, false)
+        res.drawSprite("trail", point[1], point[2])
     end
     for _, object in pairs(objects.world) do
         drawObject(object)
     end
-    drawStars()
+    drawHud()
     local cx, cy = cursor.x or 0, cursor.y or 0
     drawRect(0, 0, 0, 1, cx - 8, cy - 1, cx + 8, cy + 1, false)
     drawRect(0, 0, 0, 1, cx - 1, cy - 8, cx + 1, cy + 8, false)

@@ -1,23 +1,24 @@
 -- What the demo's levels are built from.
 
--- Materials: colour (components 0 to 1), body material and how much damage a block takes.
+-- Materials: body material and how much damage a block takes.
 materials = {
-    wood = { r = 0.72, g = 0.50, b = 0.26, density = 1, friction = 0.6, restitution = 0.1, strength = 30 },
-    stone = { r = 0.55, g = 0.57, b = 0.60, density = 3, friction = 0.8, restitution = 0.05, strength = 80 },
-    ice = { r = 0.68, g = 0.88, b = 0.98, density = 0.8, friction = 0.2, restitution = 0.1, strength = 12 },
-    target = { r = 0.35, g = 0.75, b = 0.25, density = 1, friction = 0.5, restitution = 0.2, strength = 10 },
-    ground = { r = 0.36, g = 0.62, b = 0.26, density = 0, friction = 0.9, restitution = 0 },
+    wood = { density = 1, friction = 0.6, restitution = 0.1, strength = 30 },
+    stone = { density = 3, friction = 0.8, restitution = 0.05, strength = 80 },
+    ice = { density = 0.8, friction = 0.2, restitution = 0.1, strength = 12 },
+    target = { density = 1, friction = 0.5, restitution = 0.2, strength = 10 },
+    ground = { density = 0, friction = 0.9, restitution = 0 },
 }
 
--- Block definitions a level names: a material and either a box size or a circle radius (world
--- units; one unit is 20 pixels). Collider type 2 is the ground.
+-- Block definitions a level names: a material, either a box size or a circle radius (world
+-- units; one unit is 20 pixels, and each sprite is drawn that size) and the sprite that shows the
+-- block. A tiled sprite repeats across its block. Collider type 2 is the ground.
 definitions = {
-    ground = { material = "ground", width = 80, height = 5, colliderType = 2 },
-    wood_post = { material = "wood", width = 1, height = 3 },
-    wood_bar = { material = "wood", width = 5, height = 1 },
-    stone_bar = { material = "stone", width = 6, height = 1 },
-    ice_bar = { material = "ice", width = 5, height = 1 },
-    target = { material = "target", radius = 0.8 },
+    ground = { material = "ground", width = 80, height = 5, colliderType = 2, sprite = "ground", tiled = true },
+    wood_post = { material = "wood", width = 1, height = 3, sprite = "wood_post" },
+    wood_bar = { material = "wood", width = 5, height = 1, sprite = "wood_bar" },
+    stone_bar = { material = "stone", width = 6, height = 1, sprite = "stone_bar" },
+    ice_bar = { material = "ice", width = 5, height = 1, sprite = "ice_bar" },
+    target = { material = "target", radius = 0.8, sprite = "target" },
 }
 
 -- How hard a bird hits each material, and how much of its speed it keeps through what it breaks.
