@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -72,10 +74,32 @@ SDL_Surface* loadPicture(const std::string& file) {
     return picture;
 }
 
-TEST(DemoEndToEndTest, SixtyFramesOfTheDemoDrawItsScene) {
+// Where the near-white pixels of a box lie: text drawn in white over the scene.
+struct Ink {
+    int count = 0;
+    int left = INT_MAX, right = -1, top = INT_MAX;
+};
+
+Ink whiteInk(SDL_Surface* surface, int x0, int y0, int x1, int y1) {
+    Ink ink;
+    for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x) {
+            const Pixel p = pixelAt(surface, x, y);
+            if (p.r > 230 && p.g > 230 && p.b > 230) {
+                ++ink.count;
+                ink.left = std::min(ink.left, x);
+                ink.right = std::max(ink.right, x);
+                ink.top = std::min(ink.top, y);
+            }
+        }
+    }
+    return ink;
+}
+
+TEST(DemoEndToEndTest, TheDemoDrawsItsSceneWithSpritesAndText) {
     gametest::TempFolder folder;
     const std::string shot = (folder.path() / "out.png").string();
-    const Outcome run = runTumble("games/demo/config.lua --frames 60 --fixed-dt 0.0166667 --screenshot '" + shot + "'",
+    const Outcome run = runTumble("games/demo/config.lua --frames 150 --fixed-dt 0.0166667 --screenshot '" + shot + "'",
                                   folder.path().string());
     ASSERT_EQ(run.exitCode, 0) << run.output;
 
@@ -83,20 +107,51 @@ TEST(DemoEndToEndTest, SixtyFramesOfTheDemoDrawItsScene) {
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->w, 800);
     EXPECT_EQ(picture->h, 600);
-    // The sky is the theme's colour, the ground, the tower the level file describes after the
-    // physics world settled it (the stone floor, the ice roof, the lower target), the bird half a
-    // second into its flight (launched at 0.5 s with (22, -14) units/s from (1, -4.5), 20 pixels
-    // a unit) and an unlit star.
-    expectPixel(picture, 400, 100, {120, 190, 235}, "sky");
-    expectPixel(picture, 400, 550, {92, 158, 66}, "ground");
-    expectPixel(picture, 600, 422, {140, 145, 153}, "stone");
-    expectPixel(picture, 620, 335, {173, 224, 250}, "ice");
-    expectPixel(picture, 620, 484, {89, 191, 64}, "target");
-    expectPixel(picture, 325, 326, {216, 25, 25}, "bird");
-    expectPixel(picture, 34, 34, {153, 153, 153}, "star");
+    // The sprites of the sheet at 20 pixels a world unit, view top-left (-5, -25): the sky strip
+    // stretched over the screen, the ground tile, the tower the level file describes after the
+    // physics world settled it, the bird half a second into its flight (launched after two
+    // seconds with (22, -14) units/s from (1, -4.5)) and an unlit star. The composite slingshot
+    // stands on the ground at the launch point (120, 410): each of its parts where the composite
+    // puts it, and the hill behind showing beside it.
+    const struct {
+        int x, y;
+        Pixel colour;
+        const char* what;
+    } samples[] = {
+        {400, 100, {89, 149, 220}, "sky, high"},
+        {400, 250, {134, 182, 232}, "sky, lower and paler"},
+        {400, 550, {111, 76, 43}, "soil of the ground tile"},
+        {620, 422, {139, 144, 153}, "stone bar"},
+        {580, 466, {192, 134, 71}, "wood post"},
+        {620, 337, {171, 218, 246}, "ice bar"},
+        {612, 490, {139, 86, 184}, "lower target"},
+        {325, 326, {31, 107, 168}, "bird in flight"},
+        {36, 34, {156, 156, 159}, "unlit star"},
+        {120, 470, {133, 85, 40}, "slingshot trunk"},
+        {113, 425, {105, 68, 33}, "slingshot back arm"},
+        {127, 425, {95, 68, 34}, "slingshot front arm"},
+        {109, 402, {114, 76, 44}, "slingshot band holder, left"},
+        {130, 402, {108, 71, 41}, "slingshot band holder, right"},
+        {105, 425, {123, 180, 118}, "hill beside the slingshot"},
+    };
+    for (const auto& sample : samples)
+        expectPixel(picture, sample.x, sample.y, sample.colour, sample.what);
+
+    // "Score: 0" in the bitmap font, anchored at its top-left corner (20, 56): the glyphs' ink
+    // starts below the line's ascent and at the left edge.
+    const Ink score = whiteInk(picture, 10, 40, 240, 84);
+    EXPECT_GT(score.count, 300);
+    EXPECT_NEAR(score.left, 22, 2);
+    EXPECT_GE(score.top, 56);
+    // The title in the system font, centred at the top: as much ink left of the centre line as
+    // right of it, none above y = 12.
+    const Ink title = whiteInk(picture, 150, 0, 650, 50);
+    EXPECT_GT(title.count, 800);
+    EXPECT_NEAR((title.left + title.right) / 2.0, 400, 3);
+    EXPECT_GE(title.top, 12);
     SDL_FreeSurface(picture);
 
-    // Shutting down saved the settings with the launch count and the play time.
+    // Shutting down saved the settings (launch count, play time, language).
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "Tumble" / "Demo" / "settings.lua")) << run.output;
 }
 
