@@ -37,7 +37,7 @@ CompoSprite::CompoSprite() = default;
 
 CompoSprite::~CompoSprite() = default;
 
-void CompoSprite::addPart(const std::string& spriteName, float x, float y, const Sprite& sprite) {
+void CompoSprite::addPart(const std::string& spriteName, float x, float y, Sprite& sprite) {
     m_parts.push_back({spriteName, &sprite, x, y});
     // The box around every part, each placed with its pivot on its (truncated) position.
     int minLeft = 0;

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "game/Anchor.h"
+#include "game/Sprite.h"
 #include "lang/Object.h"
+#include "lang/Ref.h"
 
 #include <string>
 #include <vector>
@@ -12,16 +14,14 @@ class Context;
 
 namespace game {
 
-class Sprite;
-
-/// A picture assembled from loaded sprites placed around a common origin. Counted; the parts'
-/// sprites are not counted (their sheets must stay loaded while the composite is used).
+/// A picture assembled from loaded sprites placed around a common origin. Counted; it holds its
+/// parts' sprites, so releasing their sheet leaves parts that draw nothing, never dangling ones.
 class CompoSprite : public lang::Object {
 public:
     /// One placed sprite: the position of its pivot relative to the composite's origin, pixels.
     struct Part {
         std::string spriteName;
-        const Sprite* sprite = nullptr;
+        lang::Ref<Sprite> sprite;
         float x = 0.0f;
         float y = 0.0f;
     };
@@ -30,7 +30,7 @@ public:
     ~CompoSprite() override;
 
     /// Appends a part (drawn after the earlier ones) and recomputes the bounds.
-    void addPart(const std::string& spriteName, float x, float y, const Sprite& sprite);
+    void addPart(const std::string& spriteName, float x, float y, Sprite& sprite);
     /// The parts in drawing order.
     const std::vector<Part>& parts() const { return m_parts; }
     /// Size of the box around all parts, pixels.

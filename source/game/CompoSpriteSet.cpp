@@ -23,7 +23,7 @@ lang::Ref<CompoSprite> readComposite(io::DataInput& data, int version, const Spr
         const std::string spriteName = data.readUTF();
         const float x = data.readShort();
         const float y = data.readShort();
-        const Sprite* sprite = sprites.findSprite(spriteName);
+        Sprite* sprite = sprites.findSprite(spriteName);
         if (!sprite)
             throw lang::Exception(lang::Format("Sprite \"{0}\" not loaded while loading {1}", spriteName, fileName));
         composite->addPart(spriteName, x, y, *sprite);

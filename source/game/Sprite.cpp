@@ -30,8 +30,9 @@ void Sprite::draw(gr::Context& context, float x, float y, Anchors anchors) const
 
 void Sprite::drawScaled(gr::Context& context, float x, float y, float drawWidth, float drawHeight,
                         Anchors anchors) const {
-    gr::Image* texture = m_sheet->texture().get();
-    // A sheet read without its texture, or whose texture was released, has nothing to show.
+    // A sheet read without its texture, one whose texture was released and one destroyed have
+    // nothing to show.
+    gr::Image* texture = m_sheet ? m_sheet->texture().get() : nullptr;
     if (!texture)
         return;
     const AnchorOffset offset = anchorOffset(anchors, m_width, m_height, m_pivotX, m_pivotY);

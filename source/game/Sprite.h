@@ -17,7 +17,9 @@ class SpriteSheet;
 
 /// One named rectangle of a sprite sheet's texture with a pivot point, drawn through the
 /// renderer. Counted; owned by its sheet's map, and it points back at the sheet without counting
-/// it (the sheet outlives its sprites). Positions and sizes are texture pixels.
+/// it. Others may keep a sprite (game objects, composite sprites): when its sheet is destroyed
+/// first, the sprite keeps its measurements and draws nothing. Positions and sizes are texture
+/// pixels.
 class Sprite : public lang::Object {
 public:
     /// A sprite on `sheet`; its texture coordinates are computed now if the sheet's texture is
@@ -27,7 +29,8 @@ public:
     ~Sprite() override;
 
     const std::string& name() const { return m_name; }
-    SpriteSheet& sheet() const { return *m_sheet; }
+    /// The sheet the sprite is on, or null once that sheet is gone.
+    const SpriteSheet* sheet() const { return m_sheet; }
     int x() const { return m_x; }
     int y() const { return m_y; }
     int width() const { return m_width; }
@@ -40,13 +43,16 @@ public:
     const gr::TexCoords& texCoords() const { return m_texCoords; }
 
     /// Draws the sprite at its own size with its reference point (chosen by `anchors`) at
-    /// (x, y), through the context's render state. Nothing is drawn while the sheet has no texture.
+    /// (x, y), through the context's render state. Nothing is drawn while the sheet has no texture
+    /// or is gone.
     void draw(gr::Context& context, float x, float y, Anchors anchors) const;
     /// The same, stretched to `drawWidth` × `drawHeight`; the anchor offsets still use the
     /// sprite's own size and pivot.
     void drawScaled(gr::Context& context, float x, float y, float drawWidth, float drawHeight, Anchors anchors) const;
 
 private:
+    friend class SpriteSheet;
+
     SpriteSheet* m_sheet;
     std::string m_name;
     std::int16_t m_x;

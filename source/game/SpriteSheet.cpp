@@ -20,7 +20,10 @@ SpriteSheet::SpriteSheet(gr::Context& context, const ContainerFile& file, bool l
 
 SpriteSheet::SpriteSheet(lang::Ref<gr::Image> texture) : m_texture(std::move(texture)) {}
 
-SpriteSheet::~SpriteSheet() = default;
+SpriteSheet::~SpriteSheet() {
+    for (const auto& entry : m_sprites)
+        entry.second->m_sheet = nullptr;
+}
 
 void SpriteSheet::readBody(gr::Context& context, ChunkReader& reader, const std::string& containerPath,
                            bool loadTexture) {
@@ -45,6 +48,9 @@ void SpriteSheet::readBody(gr::Context& context, ChunkReader& reader, const std:
 Sprite& SpriteSheet::addSprite(const std::string& name, std::int16_t x, std::int16_t y, std::int16_t width,
                                std::int16_t height, std::int16_t pivotX, std::int16_t pivotY) {
     lang::Ref<Sprite>& slot = m_sprites[name];
+    // A replaced sprite that someone still holds must not outlive this sheet pointing at it.
+    if (slot)
+        slot->m_sheet = nullptr;
     slot = new Sprite(*this, name, x, y, width, height, pivotX, pivotY);
     return *slot;
 }

@@ -1,6 +1,7 @@
 // Level loading, themes, level saving and the online level check.
 #include "GameHarness.h"
 #include "LevelAvailability.h"
+#include "ResourceFiles.h"
 #include "lang/Exception.h"
 
 #include <gtest/gtest.h>
@@ -110,8 +111,14 @@ std::vector<std::string> describe(const std::vector<ThemeLayer>& layers) {
 
 TEST(LevelsTest, ThemesBuildTheirLayersWithDefaults) {
     LevelGame level;
-    level.harness.run("setTheme('forest')");
+    writeFile("theme.dat", container("SPRT", {1, "theme.png", 1, "HILLS", 0, 0, 40, 20, 3, 4}));
+    level.harness.run("res.createSpriteSheet('theme.dat', false, false)\nsetTheme('forest')");
     const GameLua& game = *level.harness.game;
+    // Sprite layers are measured through the registry; a sprite it lacks measures 0.
+    const SpriteMeasurements hills = game.backgroundLayers()[2].sprite;
+    EXPECT_EQ((std::vector<float>{hills.width, hills.height, hills.pivotX, hills.pivotY}),
+              (std::vector<float>{40, 20, 3, 4}));
+    EXPECT_EQ(game.backgroundLayers()[3].sprite.width, 0.0f);
     EXPECT_EQ(game.skyColour().blue, 30.0f);
     EXPECT_EQ(game.groundColour().red, 1.0f);
     const std::vector<std::string> background = {

@@ -194,3 +194,18 @@ TEST_F(ResourcesTest, CapturingMakesAOneSpriteSheetAndThenReusesItsTexture) {
     EXPECT_EQ(context.captures, 2);
     EXPECT_EQ(resources->spriteSheets().at("shot")->texture().get(), texture);
 }
+
+TEST_F(ResourcesTest, DrawablesKeptPastTheirSheetsReleaseDrawNothing) {
+    resources->setPath("gfx");
+    resources->createSpriteSheet("a.dat");
+    resources->createCompoSpriteSet("c.dat");
+    const lang::Ref<game::Sprite> sprite = resources->findSprite("alpha");
+    const lang::Ref<game::CompoSprite> composite = resources->findEntry("pair")->composite;
+    resources->createSpriteSheet("a.dat", true);
+    resources->releaseSpriteSheet("a.dat");
+    EXPECT_EQ(sprite->sheet(), nullptr);
+    EXPECT_EQ(sprite->width(), 10) << "the measurements stay";
+    sprite->draw(context, 0, 0, {});
+    composite->draw(context, 0, 0, {});
+    EXPECT_TRUE(context.quads.empty());
+}
