@@ -98,4 +98,21 @@ TEST_F(LuaResourcesTest, BadAnchorsAndMissingFontsFailWithTheirMessages) {
     )");
     EXPECT_EQ(lua->getGlobals().getString("locale"), "fi_FI");
     EXPECT_EQ(lua->getGlobals().getString("text"), "key");
+
+    EXPECT_THAT(failureOf(R"(res.createSystemFont("title", "No Such Family", 12, 255, 255, 255, 255, 0))"),
+                ::testing::HasSubstr("Font No Such Family is not available."));
+    run(R"(
+        res.createSystemFont("title", "DejaVu Sans", 12, 255, 255, 255, 255, 1)
+        res.useFont("title")
+        metrics = {res.getStringWidth("Hello"), res.getFontHeight(), res.getFontTracking()}
+        for _, family in ipairs(res.getAvailableSystemFonts()) do
+            if family == "DejaVu Sans" then listed = true end
+        end
+    )");
+    const std::vector<float> metrics = numbers("metrics");
+    ASSERT_EQ(metrics.size(), 3u);
+    EXPECT_GT(metrics[0], 20.0f);
+    EXPECT_GT(metrics[1], 10.0f);
+    EXPECT_EQ(metrics[2], 0.0f);
+    EXPECT_TRUE(lua->getGlobals().getBoolean("listed"));
 }

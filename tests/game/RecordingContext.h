@@ -51,8 +51,8 @@ public:
     void drawTexturedQuad(gr::Image& image, float x, float y, float w, float h, const gr::TexCoords& coords) override {
         quads.push_back({&image, x, y, w, h, coords, state().angle, state().pivotX, state().pivotY});
     }
-    int width() const override { return 800; }
-    int height() const override { return 600; }
+    int width() const override { return frameWidth; }
+    int height() const override { return frameHeight; }
     void useShader(lang::Ref<gr::Shader>) override {}
     gr::RendererKind kind() const override { return gr::RendererKind::Gl2; }
     int orientation() const override { return 0; }
@@ -64,7 +64,9 @@ public:
     void endScene() override {}
     lang::Ref<gr::Image> captureFrame(lang::Ref<gr::Image> into) override {
         ++captures;
-        return into ? into : lang::Ref<gr::Image>(new RecordingImage(width(), height(), "capture"));
+        if (into && into->width() == width() && into->height() == height())
+            return into;
+        return new RecordingImage(width(), height(), "capture");
     }
     void clear(std::uint32_t) override {}
     void present() override {}
@@ -72,6 +74,8 @@ public:
     void endFrame() override {}
     gr::FrameStats frameStats() const override { return {}; }
 
+    int frameWidth = 800;
+    int frameHeight = 600;
     std::vector<RecordedQuad> quads;
     std::vector<std::string> loadedPaths;
     int texturesCreated = 0;

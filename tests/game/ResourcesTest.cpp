@@ -193,6 +193,11 @@ TEST_F(ResourcesTest, CapturingMakesAOneSpriteSheetAndThenReusesItsTexture) {
     resources->captureSprite("shot");
     EXPECT_EQ(context.captures, 2);
     EXPECT_EQ(resources->spriteSheets().at("shot")->texture().get(), texture);
+
+    // A frame of another size needs a sprite of its size.
+    context.frameWidth = 640;
+    resources->captureSprite("shot");
+    EXPECT_EQ(resources->spriteBounds("shot"), std::make_pair(640, 600));
 }
 
 TEST_F(ResourcesTest, DrawablesKeptPastTheirSheetsReleaseDrawNothing) {
