@@ -8,6 +8,7 @@
 #include FT_FREETYPE_H
 
 #include <algorithm>
+#include <string>
 
 namespace datatool {
 
@@ -15,6 +16,20 @@ namespace {
 
 /// FreeType's 26.6 fixed-point pixels, rounded up to whole pixels.
 int ceilPixels(FT_Pos value) { return static_cast<int>((value + 63) >> 6); }
+
+/// What went wrong, in words for the errors a content maker meets; the library's number else.
+std::string describe(FT_Error error) {
+    switch (error) {
+    case FT_Err_Cannot_Open_Resource:
+        return "the file cannot be opened";
+    case FT_Err_Unknown_File_Format:
+        return "not a font file the font library reads";
+    case FT_Err_Invalid_File_Format:
+        return "the font file is damaged";
+    default:
+        return "font library error " + std::to_string(error);
+    }
+}
 
 } // namespace
 
@@ -35,11 +50,10 @@ GlyphRasterizer::GlyphRasterizer(const std::filesystem::path& fontFile, int pixe
     if (FT_Init_FreeType(&m_library->library) != 0)
         throw lang::Exception(lang::Format("Cannot start the font library"));
     if (const FT_Error error = FT_New_Face(m_library->library, fontFile.string().c_str(), 0, &m_library->face))
-        throw lang::Exception(lang::Format("Cannot read the font {0} (font library error {1})", fontFile.string(),
-                                           std::to_string(error)));
+        throw lang::Exception(lang::Format("Cannot read the font {0}: {1}", fontFile.string(), describe(error)));
     if (const FT_Error error = FT_Set_Pixel_Sizes(m_library->face, 0, static_cast<FT_UInt>(pixelSize)))
-        throw lang::Exception(lang::Format("The font {0} has no size of {1} pixels (font library error {2})",
-                                           fontFile.string(), std::to_string(pixelSize), std::to_string(error)));
+        throw lang::Exception(lang::Format("The font {0} has no size of {1} pixels: {2}", fontFile.string(),
+                                           std::to_string(pixelSize), describe(error)));
     const FT_Size_Metrics& metrics = m_library->face->size->metrics;
     m_ascender = std::max(0, ceilPixels(metrics.ascender));
     m_descender = std::max(0, ceilPixels(-metrics.descender));
@@ -55,8 +69,8 @@ bool GlyphRasterizer::hasGlyph(std::uint32_t codePoint) const {
 RgbaImage GlyphRasterizer::render(std::uint32_t codePoint) const {
     FT_Face face = m_library->face;
     if (const FT_Error error = FT_Load_Char(face, codePoint, FT_LOAD_RENDER))
-        throw lang::Exception(lang::Format("Cannot render {0} of {1} (font library error {2})",
-                                           codePointName(codePoint), m_path.string(), std::to_string(error)));
+        throw lang::Exception(lang::Format("Cannot render {0} of {1}: {2}", codePointName(codePoint),
+                                           m_path.string(), describe(error)));
     const FT_GlyphSlot glyph = face->glyph;
     const FT_Bitmap& bitmap = glyph->bitmap;
     const bool mono = bitmap.pixel_mode == FT_PIXEL_MODE_MONO;
