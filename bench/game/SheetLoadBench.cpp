@@ -4,6 +4,7 @@
 // with llvmpipe), SDL's offscreen driver otherwise.
 #include "GlTestWindow.h"
 #include "ResourceFiles.h"
+#include "WorkingFolder.h"
 #include "game/ContainerWriter.h"
 #include "game/SpriteSheet.h"
 
@@ -12,7 +13,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -50,22 +50,9 @@ void writeSheet() {
     writeFile("sheet.dat", writer.finish());
 }
 
-/// A fresh working folder (the data folder sheets are read from), removed at exit.
-struct WorkingFolder {
-    WorkingFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tumble-sheet-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            throw std::runtime_error("mkdtemp failed");
-        path = pattern;
-        std::filesystem::current_path(path);
-    }
-    ~WorkingFolder() { std::filesystem::remove_all(path); }
-    std::filesystem::path path;
-};
-
 struct Setup {
     Setup() : window(std::getenv("DISPLAY") ? "x11" : "offscreen", 320, 240) { writeSheet(); }
-    WorkingFolder folder;
+    testsupport::WorkingFolder folder; ///< the data folder the sheet is read from
     GlTestWindow window;
 };
 

@@ -220,7 +220,7 @@ int LuaResources::getCompoSpriteBounds(lua::LuaState& lua) {
 lua::LuaTable LuaResources::getCompoSpriteData(const std::string& name) {
     lua::LuaTable parts(state());
     int index = 0;
-    for (const CompositePart& part : m_resources.compoSpriteData(name)) {
+    for (const CompoSprite::Part& part : m_resources.compoSpriteData(name)) {
         lua::LuaTable entry(state());
         entry.set(1, part.spriteName);
         entry.set(2, part.x);

@@ -34,22 +34,14 @@ void Resources::createSpriteSheet(const std::string& file, bool reload, bool loa
     const std::string key = baseName(file);
     if (!reload && holds(m_spriteSheets, key))
         return;
-    lang::Ref<SpriteSheet> sheet = new SpriteSheet(m_context, resolve(file), loadTexture);
-    if (const auto older = m_spriteSheets.find(key); older != m_spriteSheets.end())
-        unindex(older->second->sprites());
-    indexSheet(key, *sheet);
-    m_spriteSheets[key] = sheet;
+    store<SpriteSheet>(m_spriteSheets, key, new SpriteSheet(m_context, resolve(file), loadTexture));
 }
 
 void Resources::createCompoSpriteSet(const std::string& file, bool reload) {
     const std::string key = baseName(file);
     if (!reload && holds(m_compoSpriteSets, key))
         return;
-    lang::Ref<CompoSpriteSet> set = new CompoSpriteSet(ContainerFile::openBundle(resolve(file)), *this);
-    if (const auto older = m_compoSpriteSets.find(key); older != m_compoSpriteSets.end())
-        unindex(older->second->composites());
-    indexSet(key, *set);
-    m_compoSpriteSets[key] = set;
+    store<CompoSpriteSet>(m_compoSpriteSets, key, new CompoSpriteSet(ContainerFile::openBundle(resolve(file)), *this));
 }
 
 void Resources::createBitmapFont(const std::string& file, bool reload) {
@@ -91,17 +83,14 @@ void Resources::captureSprite(const std::string& name) {
     lang::Ref<SpriteSheet> sheet = new SpriteSheet(image);
     sheet->addSprite(name, 0, 0, static_cast<std::int16_t>(image->width()), static_cast<std::int16_t>(image->height()),
                      0, 0);
-    if (existing != m_spriteSheets.end())
-        unindex(existing->second->sprites());
-    indexSheet(name, *sheet);
-    m_spriteSheets[name] = sheet;
+    store(m_spriteSheets, name, sheet);
 }
 
 void Resources::releaseSpriteSheet(const std::string& file, bool textureOnly) {
     const auto found = m_spriteSheets.find(baseName(file));
     if (found == m_spriteSheets.end())
         return;
-    unindex(found->second->sprites());
+    unindex(*found->second);
     if (textureOnly)
         found->second->releaseTexture();
     else
@@ -112,7 +101,7 @@ void Resources::releaseCompoSpriteSet(const std::string& file) {
     const auto found = m_compoSpriteSets.find(baseName(file));
     if (found == m_compoSpriteSets.end())
         return;
-    unindex(found->second->composites());
+    unindex(*found->second);
     m_compoSpriteSets.erase(found);
 }
 
@@ -201,14 +190,10 @@ PivotBox Resources::compoSpriteBounds(const std::string& name) const {
     return {-pivotX, -pivotY, width - pivotX, height - pivotY};
 }
 
-std::vector<CompositePart> Resources::compoSpriteData(const std::string& name) const {
-    std::vector<CompositePart> parts;
+const std::vector<CompoSprite::Part>& Resources::compoSpriteData(const std::string& name) const {
+    static const std::vector<CompoSprite::Part> kNoParts;
     const SpriteEntry* entry = findEntry(name);
-    if (entry && entry->kind == SpriteKind::Composite) {
-        for (const CompoSprite::Part& part : entry->composite->parts())
-            parts.push_back({part.spriteName, part.x, part.y});
-    }
-    return parts;
+    return entry && entry->kind == SpriteKind::Composite ? entry->composite->parts() : kNoParts;
 }
 
 IFont& Resources::fontFor(const char* purpose) const {
@@ -231,23 +216,32 @@ int Resources::fontTracking() const { return fontFor("get font tracking").tracki
 
 int Resources::fontHeight() const { return fontFor("get font height!").fontHeight(); }
 
-void Resources::indexSheet(const std::string& key, const SpriteSheet& sheet) {
+template <class Resource>
+void Resources::store(std::map<std::string, lang::Ref<Resource>>& map, const std::string& key,
+                      lang::Ref<Resource> resource) {
+    if (const auto older = map.find(key); older != map.end())
+        unindex(*older->second);
+    index(key, *resource);
+    map[key] = std::move(resource);
+}
+
+void Resources::index(const std::string& key, const SpriteSheet& sheet) {
     for (const auto& [name, sprite] : sheet.sprites())
         m_spriteIndex[name] = {SpriteKind::Plain, key, sprite.get(), nullptr};
 }
 
-void Resources::indexSet(const std::string& key, const CompoSpriteSet& set) {
+void Resources::index(const std::string& key, const CompoSpriteSet& set) {
     for (const auto& [name, composite] : set.composites())
         m_spriteIndex[name] = {SpriteKind::Composite, key, nullptr, composite.get()};
 }
 
-void Resources::unindex(const std::map<std::string, lang::Ref<Sprite>>& sprites) {
-    for (const auto& entry : sprites)
+void Resources::unindex(const SpriteSheet& sheet) {
+    for (const auto& entry : sheet.sprites())
         m_spriteIndex.erase(entry.first);
 }
 
-void Resources::unindex(const std::map<std::string, lang::Ref<CompoSprite>>& composites) {
-    for (const auto& entry : composites)
+void Resources::unindex(const CompoSpriteSet& set) {
+    for (const auto& entry : set.composites())
         m_spriteIndex.erase(entry.first);
 }
 

@@ -50,13 +50,6 @@ struct PivotBox {
     int bottom = 0;
 };
 
-/// One part of a composite sprite as scripts see it.
-struct CompositePart {
-    std::string spriteName;
-    float x = 0.0f;
-    float y = 0.0f;
-};
-
 /// The game's one registry of loaded graphics, fonts and texts. Sprite sheets, composite sprite
 /// sets, bitmap fonts and text group sets are created from files (resolved against the base path
 /// and kept under the file's base name); system fonts under a name the caller gives. Every
@@ -138,7 +131,7 @@ public:
     /// The box of `name` relative to its pivot; all 0 when unknown.
     PivotBox compoSpriteBounds(const std::string& name) const;
     /// The parts of the composite `name`; empty for a plain sprite or an unknown name.
-    std::vector<CompositePart> compoSpriteData(const std::string& name) const;
+    const std::vector<CompoSprite::Part>& compoSpriteData(const std::string& name) const;
 
     /// Metrics of the current font; each raises its "No font is set while trying to get ..."
     /// message without one.
@@ -177,10 +170,16 @@ private:
     std::string resolve(const std::string& file) const;
     /// The current font, or raises "No font is set while trying to {0}".
     IFont& fontFor(const char* purpose) const;
-    void indexSheet(const std::string& key, const SpriteSheet& sheet);
-    void indexSet(const std::string& key, const CompoSpriteSet& set);
-    void unindex(const std::map<std::string, lang::Ref<Sprite>>& sprites);
-    void unindex(const std::map<std::string, lang::Ref<CompoSprite>>& composites);
+    /// Keeps `resource` under `key` in `map`, moving the index from the older resource kept there
+    /// (if any) to the new one.
+    template <class Resource>
+    void store(std::map<std::string, lang::Ref<Resource>>& map, const std::string& key, lang::Ref<Resource> resource);
+    void index(const std::string& key, const SpriteSheet& sheet);
+    void index(const std::string& key, const CompoSpriteSet& set);
+    /// Removes the names of `sheet`'s sprites (or `set`'s composites) from the index, whoever
+    /// supplied them last.
+    void unindex(const SpriteSheet& sheet);
+    void unindex(const CompoSpriteSet& set);
     void queue(const std::string& file, LoadRequest::Kind kind);
 
     gr::Context& m_context;

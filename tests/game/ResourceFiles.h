@@ -7,6 +7,7 @@
 #include "game/Container.h"
 #include "game/ContainerWriter.h"
 #include "io/ByteArrayInputStream.h"
+#include "WorkingFolder.h"
 #include "lang/Exception.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <variant>
 
 using Bytes = std::vector<std::uint8_t>;
@@ -97,20 +99,11 @@ inline void expectEveryPrefixReadsOrRaises(const Bytes& bytes, const std::functi
 /// Runs each test in a fresh folder of its own, removed afterwards.
 class InTemporaryFolder : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tumble-res-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        m_previous = std::filesystem::current_path();
-        m_folder = pattern;
-        std::filesystem::current_path(m_folder);
-    }
-    void TearDown() override {
-        std::filesystem::current_path(m_previous);
-        std::filesystem::remove_all(m_folder);
-    }
+    void SetUp() override { m_folder.emplace(); }
+    void TearDown() override { m_folder.reset(); }
 
 private:
-    std::filesystem::path m_previous, m_folder;
+    std::optional<testsupport::WorkingFolder> m_folder;
 };
 
 /// A container of one chunk holding `fields`.

@@ -95,7 +95,7 @@ TEST_F(ResourcesTest, CompositesShareTheIndexAndAnswerTheirQueries) {
     EXPECT_EQ(resources->spritePivot("pair"), std::make_pair(10, 5));
     const game::PivotBox box = resources->compoSpriteBounds("pair");
     EXPECT_EQ((std::vector<int>{box.left, box.top, box.right, box.bottom}), (std::vector<int>{-10, -5, 10, 5}));
-    const std::vector<game::CompositePart> parts = resources->compoSpriteData("pair");
+    const std::vector<game::CompoSprite::Part>& parts = resources->compoSpriteData("pair");
     ASSERT_EQ(parts.size(), 2u);
     EXPECT_EQ(parts[1].spriteName, "alpha");
     EXPECT_EQ(parts[1].x, 5.0f);

@@ -14,15 +14,14 @@
 #include "util/AES.h"
 #include "util/DataKeys.h"
 #include "util/EncipheredArchive.h"
+#include "WorkingFolder.h"
 
-#include <unistd.h>
 
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -30,30 +29,12 @@ namespace gametest {
 
 /// A fresh folder that is the working directory (the data folder) while it exists; its
 /// subfolder "appdata" is the application-data folder. Removed with everything in it.
-class TempFolder {
+class TempFolder : public testsupport::WorkingFolder {
 public:
-    TempFolder() : m_previous(std::filesystem::current_path()) {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tumble-game-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            throw std::runtime_error("mkdtemp failed");
-        m_path = pattern;
-        std::filesystem::create_directories(m_path / "appdata");
-        std::filesystem::current_path(m_path);
-        io::setAppDataPath((m_path / "appdata").string());
+    TempFolder() {
+        std::filesystem::create_directories(path() / "appdata");
+        io::setAppDataPath((path() / "appdata").string());
     }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::current_path(m_previous, ignored);
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::filesystem::path& path() const { return m_path; }
-
-private:
-    std::filesystem::path m_previous;
-    std::filesystem::path m_path;
 };
 
 inline void writeFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
