@@ -11,6 +11,8 @@ packages=(
     zlib1g-dev libminizip-dev libarchive-dev libssl-dev
     # scripts and JSON
     liblua5.1-0-dev libcjson-dev
+    # sound: MP3 decoding; lame encodes the demo's music and the MP3 test files
+    libmpg123-dev lame
     # window, images, text, OpenGL
     libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libfontconfig-dev libfreetype-dev libgl-dev
     # drawing under a virtual display with Mesa's software OpenGL
