@@ -56,7 +56,10 @@ void App::setActive(bool) {
     clearTouches();
 }
 
-bool App::setForeground(bool) { return true; }
+bool App::setForeground(bool foreground) {
+    m_foreground = foreground;
+    return true;
+}
 
 bool App::isSafeToQuit() { return true; }
 

@@ -69,8 +69,10 @@ public:
     virtual void clearTouches();
     /// The window became active or inactive: clears every key-down flag and the touches.
     virtual void setActive(bool active);
-    /// The application came to the foreground or left it; returns true.
+    /// The application came to the foreground or left it: remembers it and returns true.
     virtual bool setForeground(bool foreground);
+    /// The last value given to `setForeground`; false until the first.
+    bool isForeground() const { return m_foreground; }
     /// Whether quitting now loses nothing; true unless the application says otherwise.
     virtual bool isSafeToQuit();
 
@@ -100,6 +102,7 @@ private:
     bool m_quitRequested = false;
     int m_quitCode = 0;
     std::array<bool, kKeyCodeCount> m_keyDown{};
+    bool m_foreground = false;
     std::vector<TouchPoint> m_touches;
 };
 

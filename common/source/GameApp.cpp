@@ -2,9 +2,12 @@
 
 #include "GameConfiguration.h"
 #include "GameLua.h"
+#include "audio/AudioInput.h"
+#include "audio/AudioOutput.h"
 #include "framework/KeyCodes.h"
 #include "framework/OSInterface.h"
 #include "game/LuaResources.h"
+#include "game/Resources.h"
 #include "io/PathName.h"
 #include "io/Uri.h"
 #include "io/VirtualFileSystem.h"
@@ -38,7 +41,7 @@ GameApp::GameApp(gr::Context& context, framework::OSInterface& os)
         io::PathName(resolvePath(values.shaderPath).toString(), gr::shortName(m_context.kind())).toString());
 
     m_resources = new game::LuaResources(*m_lua, m_context);
-    m_game = new GameLua(*this, m_zoom, *m_lua, m_context, m_resources->resources(), values.paths);
+    m_game = new GameLua(*this, m_zoom, *m_lua, m_context, resources(), values.paths);
     m_game->resetTimer();
     m_game->loadLuaFile(values.paths.scriptPath + "/starLimits.lua", "starTable");
     m_game->loadGameLogic(resolvePath(values.paths.commonScriptPath + "/gamelogic.lua"));
@@ -64,6 +67,8 @@ GameApp::GameApp(gr::Context& context, framework::OSInterface& os)
         if (os.isAudioOff())
             settings.set("audioEnabled", false);
     }
+    if (audio::AudioOutput* output = resources().audioOutput())
+        output->setMasterVolume(m_masterVolume);
 
     m_game->finishStartUp();
 }
@@ -126,9 +131,18 @@ void GameApp::applyVolumeKeys() {
         changeVolume(-kVolumeStep);
 }
 
+game::Resources& GameApp::resources() const { return m_resources->resources(); }
+
+float GameApp::masterVolume() const {
+    // The scripts may have set the output's volume themselves ("setMasterVolume").
+    const audio::AudioOutput* output = resources().audioOutput();
+    return output ? output->getMasterVolume() : m_masterVolume;
+}
+
 void GameApp::changeVolume(double delta) {
     // In double, so that 0.95 + 0.1 lands on 1.0 after clamping rather than just below it.
-    m_masterVolume = static_cast<float>(std::clamp(static_cast<double>(m_masterVolume) + delta, 0.0, 1.0));
+    m_masterVolume = static_cast<float>(std::clamp(static_cast<double>(masterVolume()) + delta, 0.0, 1.0));
+    resources().setMasterVolume(m_masterVolume);
     m_game->getTable("settings").set("volume", m_masterVolume);
 }
 
@@ -167,8 +181,29 @@ void GameApp::setActive(bool active) {
 }
 
 bool GameApp::setForeground(bool foreground) {
-    m_foreground = foreground;
-    return true;
+    framework::App::setForeground(foreground);
+    audio::AudioOutput* output = resources().audioOutput();
+    audio::AudioInput* input = resources().audioInput();
+    if (!foreground) {
+        if (output)
+            output->stop();
+        if (input)
+            input->stop();
+        return true;
+    }
+    bool started = true;
+    if (output && isAudioEnabled())
+        started = output->start();
+    if (input)
+        input->start();
+    return started;
+}
+
+bool GameApp::isAudioEnabled() const {
+    if (!m_game->isTable("settings"))
+        return true;
+    const lua::LuaTable settings = m_game->getTable("settings");
+    return !settings.isBoolean("audioEnabled") || settings.getBoolean("audioEnabled");
 }
 
 bool GameApp::isSafeToQuit() { return m_game->isSafeToQuit(); }

@@ -14,7 +14,8 @@ class GameLua;
 
 namespace game {
 class LuaResources;
-}
+class Resources;
+} // namespace game
 
 namespace framework {
 class OSInterface;
@@ -53,14 +54,15 @@ public:
 
     /// The camera zoom.
     const CameraZoom& zoom() const { return m_zoom; }
-    /// The last value given to `setForeground`.
-    bool isForeground() const { return m_foreground; }
     /// The graphics context's orientation as last read.
     int contextOrientation() const { return m_contextOrientation; }
-    /// The master volume, 0 to 1, kept with the "volume" of the saved settings.
-    float masterVolume() const { return m_masterVolume; }
+    /// The master volume, 0 to 1: the audio output's when there is one, else the last one set
+    /// (kept with the "volume" of the saved settings).
+    float masterVolume() const;
     /// The game world and script bridge.
     GameLua& game() const { return *m_game; }
+    /// The registry the scripts load through ("res"), with the audio devices.
+    game::Resources& resources() const;
 
 private:
     void loadBaseShaders();
@@ -70,10 +72,11 @@ private:
     /// The volume keys: up ("VOLUME_UP", "ADD") and down ("VOLUME_DOWN", "SUBTRACT").
     void applyVolumeKeys();
     void changeVolume(double delta);
+    /// True unless "settings" holds the boolean "audioEnabled" false.
+    bool isAudioEnabled() const;
 
     gr::Context& m_context;
     CameraZoom m_zoom;
-    bool m_foreground = false;
     lang::Ref<lua::LuaState> m_lua;
     /// The scripts' "res"; it outlives the game, whose objects draw its sprites.
     lang::Ref<game::LuaResources> m_resources;

@@ -49,6 +49,7 @@ GameLua::GameLua(framework::App& app, CameraZoom& zoom, lua::LuaState& state, gr
     registerTrajectoryNatives();
     registerPlatformNatives();
     registerJSONNatives();
+    registerAudioNatives();
     registerObjectNatives();
     registerCollisionNatives();
     registerBodyNatives();
@@ -133,4 +134,5 @@ void GameLua::finishStartUp() {
     loadBlockTable();
     bindLevelTables();
     callScript("createStartUpAssets");
+    applyStartingChannelLimits();
 }

@@ -162,6 +162,7 @@ private:
     void registerTrajectoryNatives();
     void registerPlatformNatives();
     void registerJSONNatives();
+    void registerAudioNatives();
     void registerObjectNatives();
     void registerCollisionNatives();
     void registerBodyNatives();
@@ -403,6 +404,25 @@ private:
     /// The engine's one source of randomness (pass-through angles), seeded once.
     std::mt19937 m_random{std::random_device{}()};
     Trajectories m_trajectories;
+
+    // Sound (GameLuaAudio.cpp).
+    /// "setChannelCountLimit"(track, limit): at most `limit` sounds at once on the mixer track
+    /// (a negative limit: no limit); nothing without an audio output.
+    void setChannelCountLimit(int track, int limit);
+    /// The play limits the game starts with: track 1 at 4, track 2 (rolling sounds) at 6,
+    /// tracks 3 to 5 at 3.
+    void applyStartingChannelLimits();
+    /// Starts an output that stopped while the game is in front and "settings" has
+    /// "audioEnabled" true.
+    void runAudioWatchdog();
+    /// Raises this frame's level of the rolling sound `sound` to at least `level`.
+    void noteRollingLevel(const std::string& sound, float level);
+    /// Starts, re-levels or stops each rolling sound by this frame's level, then forgets the
+    /// levels.
+    void playRollingSounds();
+
+    /// The loudest rolling level of each rolling sound this frame.
+    std::map<std::string, float> m_rollingLevels;
 
     // Levels (GameLuaLevels.cpp).
 public:

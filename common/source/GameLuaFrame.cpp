@@ -10,6 +10,7 @@
 #include <string>
 
 void GameLua::update(float dt) {
+    runAudioWatchdog();
     m_safeToQuit = getBoolean("g_safeToQuit");
     set("screenWidth", m_context.width());
     set("screenHeight", m_context.height());
@@ -20,6 +21,7 @@ void GameLua::update(float dt) {
     m_levelClock += dt;
     if (m_physicsEnabled)
         updatePhysics(dt);
+    playRollingSounds();
     callScript("update", {dt, dt});
 }
 

@@ -179,6 +179,9 @@ void GameLua::removeObject(const std::string& name) {
     std::unique_ptr<GameObject> object = std::move(found->second);
     m_objects.erase(found);
     eraseName(m_projectiles, name);
+    // Its rolling sound stops with it, unless another object rolls it this frame.
+    if (!object->rollingSound.empty())
+        m_rollingLevels[object->rollingSound] = 0.0f;
     auto& layer = m_layers[layerOf(*object)];
     eraseName(layer, name);
     if (layer.empty())

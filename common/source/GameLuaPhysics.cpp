@@ -4,6 +4,7 @@
 #include "GameLua.h"
 #include "lua/TableFields.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -177,6 +178,9 @@ void GameLua::mirrorObjects(float dt) {
                 fields.set(kYVel, velocity.y);
                 fields.set(kAngle, object->render.angle);
             }
+            if (!bird && object->shapeKind == ShapeKind::Circle)
+                noteRollingLevel(object->rollingSound,
+                                 std::min(1.0f, object->radius * std::abs(body.angularVelocity()) / 400.0f * body.mass()));
         }
         if (object->colliderType == kPassThroughType) {
             object->passThroughAngle =

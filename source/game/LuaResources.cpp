@@ -1,6 +1,8 @@
 // The "res" methods: argument forms of the scripts turned into registry calls.
 #include "game/LuaResources.h"
 
+#include "game/LuaArguments.h"
+
 #include "lua/LuaState.h"
 #include "lua/LuaType.h"
 
@@ -10,12 +12,6 @@
 namespace game {
 
 namespace {
-
-/// An optional boolean argument: its value when given (nil counts as not given).
-bool optionalFlag(lua::LuaState& lua, int index, bool fallback) {
-    const lua::LuaType type = lua.getType(index);
-    return type == lua::LuaType::None || type == lua::LuaType::Nil ? fallback : lua.toBoolean(index);
-}
 
 /// The index of a query's name: the scripts call queries as `res.f(name)` or `res:f(name)`.
 int queriedName(const lua::LuaState& lua) { return lua.getTop() == 1 ? 1 : 2; }
@@ -41,6 +37,7 @@ LuaResources::LuaResources(lua::LuaState& state, gr::Context& context) : lua::Lu
     registerLoading();
     registerQueries();
     registerDrawing();
+    registerAudio();
     state.getGlobals().set("res", *this);
 }
 

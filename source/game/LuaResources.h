@@ -15,7 +15,7 @@ class LuaState;
 namespace game {
 
 /// The scripts' resource loader: the global "res", whose methods load, release, query and draw
-/// the sprites, composite sprites, fonts and texts of the registry it embeds. Drawing methods and
+/// the sprites, composite sprites, fonts and texts of the registry it embeds, and play its sounds. Drawing methods and
 /// sprite queries also take the "res" table as a first argument (a method call). Main thread only.
 class LuaResources : public lua::LuaObject {
 public:
@@ -30,6 +30,7 @@ private:
     void registerLoading();
     void registerQueries();
     void registerDrawing();
+    void registerAudio();
 
     // Natives; each comment gives the script signature.
     void setPath(const std::string& path);
@@ -63,6 +64,23 @@ private:
     int getFontLeading();
     int getFontTracking();
     int getFontHeight();
+    // Sound (LuaResourcesAudio.cpp).
+    void createAudioOutput(int channels, int bitsPerSample, int samplesPerSecond);
+    void createAudioInput(int channels, int bitsPerSample, int samplesPerSecond);
+    int createAudio(lua::LuaState& lua);
+    void createCompositeAudio(const std::string& name, const lua::LuaTable& members);
+    void releaseAudio(const std::string& name);
+    int playAudio(lua::LuaState& lua);
+    void stopAudio(const std::string& name);
+    void stopAllAudio();
+    int isAudioPlaying(lua::LuaState& lua);
+    void startAudioOutput();
+    void stopAudioOutput();
+    void startAudioInput();
+    void stopAudioInput();
+    void setMasterVolume(float volume);
+    void setTrackVolume(float volume, int track);
+    float getTrackVolume(int track);
 
     Resources m_resources;
 };

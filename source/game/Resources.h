@@ -6,6 +6,7 @@
 #include "game/SpriteProvider.h"
 #include "game/SpriteSheet.h"
 #include "game/TextGroupSet.h"
+#include "audio/AudioFormat.h"
 #include "lang/Object.h"
 #include "lang/Ref.h"
 
@@ -15,6 +16,11 @@
 #include <string>
 #include <vector>
 
+namespace audio {
+class AudioClip;
+class AudioInput;
+class AudioOutput;
+} // namespace audio
 namespace gr {
 class Context;
 }
@@ -50,7 +56,7 @@ struct PivotBox {
     int bottom = 0;
 };
 
-/// The game's one registry of loaded graphics, fonts and texts. Sprite sheets, composite sprite
+/// The game's one registry of loaded graphics, fonts, texts and sounds. Sprite sheets, composite sprite
 /// sets, bitmap fonts and text group sets are created from files (resolved against the base path
 /// and kept under the file's base name); system fonts under a name the caller gives. Every
 /// plain and composite sprite is found by its own name through one sprite index, where a later
@@ -142,6 +148,55 @@ public:
     int fontTracking() const;
     int fontHeight() const;
 
+    /// Replaces the audio output by one of `format` (the old one is dropped first); a machine
+    /// whose sound device cannot be opened gets one that plays into nothing.
+    void createAudioOutput(const audio::AudioFormat& format);
+    /// Replaces the audio input likewise.
+    void createAudioInput(const audio::AudioFormat& format);
+    /// Makes the clip `name` of the WAV or MP3 `file`, decoded while it plays (`streamed`) or now
+    /// into memory; a clip of that name is stopped and replaced. Raises "Trying to create audio
+    /// but no audio output has been created" without an output, and the readers' messages.
+    void createAudio(const std::string& file, const std::string& name, bool streamed = true);
+    /// Makes the clip `name` that plays the known clips of `members` one after another
+    /// (unknown names are skipped).
+    void createCompositeAudio(const std::string& name, const std::vector<std::string>& members);
+    /// Stops the clip's instances (when there is an output) and erases it.
+    void releaseAudio(const std::string& name);
+    /// Plays the clip `name` on `track` (0 to 7) at `volume` (0 to 1), repeating while `loop`;
+    /// the play's handle, or -1 for an unknown clip or a refused play. Raises "Trying to play
+    /// audio clip but no audio output has been created" without an output.
+    int playAudio(const std::string& name, float volume = 1.0f, bool loop = false, int track = 0);
+    /// Stops every instance of the clip `name`; raises without an output.
+    void stopAudio(const std::string& name);
+    /// Stops every instance of every clip; raises without an output.
+    void stopAllAudio();
+    /// Whether the play `handle` (or any instance of the clip `name`) still plays; false without
+    /// an output or such a clip.
+    bool isAudioPlaying(int handle) const;
+    bool isAudioPlaying(const std::string& name) const;
+    /// Sets the volume of every present instance of the clip `name`; nothing without an output
+    /// or such a clip.
+    void setAudioVolume(const std::string& name, float volume);
+    /// Starts the output device; raises without an output.
+    void startAudioOutput();
+    /// Stops the output device; nothing without one.
+    void stopAudioOutput();
+    /// Starts the input device; raises without an input.
+    void startAudioInput();
+    /// Stops the input device; nothing without one.
+    void stopAudioInput();
+    /// The output's master volume (0 silent, 1 full); nothing without an output.
+    void setMasterVolume(float volume);
+    /// One mixer track's volume, clamped to [0, 1]; both raise without an output.
+    void setTrackVolume(float volume, int track);
+    float getTrackVolume(int track) const;
+    /// The audio output, or null.
+    audio::AudioOutput* audioOutput() const { return m_audioOutput.get(); }
+    /// The audio input, or null.
+    audio::AudioInput* audioInput() const { return m_audioInput.get(); }
+    /// The clips by name.
+    const std::map<std::string, lang::Ref<audio::AudioClip>>& audioClips() const { return m_audioClips; }
+
     /// Queues a sprite sheet (or composite set) load unless a request for `file` is queued.
     void queueSpriteSheet(const std::string& file);
     void queueCompoSpriteSet(const std::string& file);
@@ -168,6 +223,10 @@ private:
 
     /// The file resolved against the base path.
     std::string resolve(const std::string& file) const;
+    /// The audio output, or raises "Trying to {0} but no audio output has been created".
+    audio::AudioOutput& outputFor(const char* purpose) const;
+    /// The clip called `name`, or null.
+    audio::AudioClip* findClip(const std::string& name) const;
     /// The current font, or raises "No font is set while trying to {0}".
     IFont& fontFor(const char* purpose) const;
     /// Keeps `resource` under `key` in `map`, moving the index from the older resource kept there
@@ -184,6 +243,8 @@ private:
 
     gr::Context& m_context;
     ClipRect m_clipRect;
+    lang::Ref<audio::AudioOutput> m_audioOutput;
+    lang::Ref<audio::AudioInput> m_audioInput;
     /// Counted, so that releasing the font in use cannot leave it dangling.
     lang::Ref<IFont> m_currentFont;
     std::string m_currentFontName;
@@ -193,6 +254,7 @@ private:
     std::map<std::string, lang::Ref<SpriteSheet>> m_spriteSheets;
     std::map<std::string, lang::Ref<CompoSpriteSet>> m_compoSpriteSets;
     std::map<std::string, lang::Ref<IFont>> m_fonts;
+    std::map<std::string, lang::Ref<audio::AudioClip>> m_audioClips;
     std::map<std::string, SpriteEntry> m_spriteIndex;
     std::vector<LoadRequest> m_loadQueue;
 };

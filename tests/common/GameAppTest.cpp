@@ -1,11 +1,15 @@
 // The game application on a fake graphics context, with a small game in a temporary data folder.
 #include "GameApp.h"
 #include "GameHarness.h"
+#include "WavFile.h"
+#include "audio/AudioOutput.h"
 #include "framework/KeyCodes.h"
 
 #include "lua/LuaException.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -255,6 +259,44 @@ TEST_F(GameAppTest, EventsReachTheScripts) {
     EXPECT_EQ(app->contextOrientation(), 0);
     app->orientationChanged();
     EXPECT_EQ(app->contextOrientation(), 2);
+}
+
+TEST_F(GameAppTest, TheForegroundStartsAndStopsTheScriptsAudioOutput) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    gametest::writeFile("tone.wav", testsupport::wavFile(std::vector<std::int16_t>(441, 100)));
+    gametest::writeScript("common/gamelogic.lua",
+                          std::string(kGameLogic) + "res.createAudioOutput(2, 16, 44100)  res.createAudio('tone.wav', 'tone')");
+    start();
+    audio::AudioOutput& output = *app->resources().audioOutput();
+    EXPECT_FALSE(output.isRunning());
+    EXPECT_TRUE(app->setForeground(true));
+    EXPECT_TRUE(output.isRunning());
+    // The game starts with at most four sounds at once on track 1.
+    run("handles = {}  for i = 1, 5 do handles[i] = res.playAudio('tone', 1, 0, 1) end");
+    EXPECT_EQ(game().getTable("handles").getNumber(4), 3.0f);
+    EXPECT_EQ(game().getTable("handles").getNumber(5), -1.0f);
+    EXPECT_TRUE(app->setForeground(false));
+    EXPECT_FALSE(output.isRunning());
+    run("settings.audioEnabled = false");
+    EXPECT_TRUE(app->setForeground(true));
+    EXPECT_FALSE(output.isRunning());
+}
+
+TEST_F(GameAppTest, VolumeKeysStepTheOutputsVolumeFromWhereTheScriptsLeftIt) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    saveSettings("volume = 0.95");
+    gametest::writeScript("common/gamelogic.lua", std::string(kGameLogic) + "res.createAudioOutput(1, 8, 22050)");
+    start();
+    audio::AudioOutput& output = *app->resources().audioOutput();
+    EXPECT_FLOAT_EQ(output.getMasterVolume(), 0.95f);
+    app->keyDown(kKeyAdd);
+    app->update(0.0f, *context, 3);
+    EXPECT_EQ(output.getMasterVolume(), 1.0f);
+    run("res.setMasterVolume(0.5)");
+    app->keyDown(kKeySubtract);
+    app->update(0.0f, *context, 3);
+    EXPECT_FLOAT_EQ(output.getMasterVolume(), 0.4f);
+    EXPECT_FLOAT_EQ(game().getTable("settings").getNumber("volume"), 0.4f);
 }
 
 TEST_F(GameAppTest, SafeToQuitIsTheLastFramesCopy) {

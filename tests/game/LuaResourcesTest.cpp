@@ -1,45 +1,17 @@
-#include "RecordingContext.h"
-#include "ResourceFiles.h"
-#include "game/LuaResources.h"
-#include "io/ByteArrayInputStream.h"
-#include "lua/LuaState.h"
+#include "ScriptedResources.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace {
 
-/// "res" on a fresh interpreter over a data folder with one sprite sheet and one composite.
-struct LuaResourcesTest : InTemporaryFolder {
-    RecordingContext context;
-    lang::Ref<lua::LuaState> lua{new lua::LuaState()};
-    lang::Ref<game::LuaResources> res{new game::LuaResources(*lua, context)};
-
+/// "res" over a data folder with one sprite sheet and one composite.
+struct LuaResourcesTest : ScriptedResources {
     void SetUp() override {
-        InTemporaryFolder::SetUp();
+        ScriptedResources::SetUp();
         writeFile("gfx/a.png", pngHeader(64, 32));
         writeFile("gfx/a.dat", container("SPRT", {1, "a.png", 1, "alpha", 0, 0, 10, 10, 5, 5}));
         writeFile("gfx/c.dat", container("COMP", {1, 1, "pair", 2, "alpha", -5, 0, "alpha", 5, 0}));
-    }
-
-    void run(const std::string& source) {
-        io::ByteArrayInputStream input(std::vector<std::uint8_t>(source.begin(), source.end()), "test.lua");
-        lua->runChunk(input, "test.lua");
-    }
-    std::string failureOf(const std::string& source) {
-        try {
-            run(source);
-        } catch (const std::exception& error) {
-            return error.what();
-        }
-        return {};
-    }
-    std::vector<float> numbers(const char* global) {
-        std::vector<float> values;
-        const lua::LuaTable table = lua->getGlobals().getTable(global);
-        for (int i = 1; table.isNumber(i); ++i)
-            values.push_back(table.getNumber(i));
-        return values;
     }
 };
 

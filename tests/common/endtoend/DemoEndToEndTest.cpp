@@ -1,6 +1,7 @@
 // The real executable with the bundled demo game, drawing through the OpenGL renderer on the
 // display the tests run under (CI gives them a virtual one), or SDL's offscreen driver without.
 #include "GameHarness.h"
+#include "WavFile.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
@@ -13,7 +14,9 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -23,16 +26,17 @@ struct Outcome {
 };
 
 /// Runs `arguments` after the executable from the build folder, with the application-data
-/// folder in `home`, and collects its exit code and its output. In sanitizer builds the child
+/// folder in `home` and the variables of `environment` ("NAME=value ..."), and collects its exit
+/// code and its output. In sanitizer builds the child
 /// runs without leak detection: the system's OpenGL stack leaks at exit (a bare SDL program that
 /// makes one GL context shows the same 7 KB); the game's own code is leak-checked by game_tests.
-Outcome runTumble(const std::string& arguments, const std::string& home) {
+Outcome runTumble(const std::string& arguments, const std::string& home, const std::string& environment = {}) {
     // A nested xvfb-run per child would race with the other tests' servers: use the display
     // the tests already have.
     const bool display = std::getenv("DISPLAY") != nullptr;
     const std::string command = "cd '" TUMBLE_BUILD_DIR "' && XDG_DATA_HOME='" + home +
                                 "' ASAN_OPTIONS=\"${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0\" "
-                                "SDL_AUDIODRIVER=dummy " +
+                                "SDL_AUDIODRIVER=dummy " + environment + " " +
                                 (display ? "" : "SDL_VIDEODRIVER=offscreen ") + "bin/tumble " + arguments + " 2>&1";
     Outcome run;
     FILE* pipe = popen(command.c_str(), "r");
@@ -190,6 +194,41 @@ TEST(DemoEndToEndTest, AGameWithoutUpdateFailsOnItsFirstFrame) {
     const Outcome run = runTumble(config + " --frames 5", folder.path().string());
     EXPECT_EQ(run.exitCode, 1) << run.output;
     EXPECT_NE(run.output.find("attempt to call a nil value"), std::string::npos) << run.output;
+}
+
+// SDL's disk driver writes what the device plays to a file: the clip's samples must be there, in
+// order, on both channels of the stereo output.
+TEST(DemoEndToEndTest, AClipPlaysThroughTheSoundDevice) {
+    gametest::TempFolder folder;
+    // Samples that neither silence nor rounding could fake.
+    std::vector<std::int16_t> clip(3000);
+    for (std::size_t i = 0; i < clip.size(); ++i)
+        clip[i] = static_cast<std::int16_t>(static_cast<int>(i * 7919 % 20000) - 10000);
+    gametest::writeFile("clip.wav", testsupport::wavFile(clip));
+    const std::string config = writeScriptOnlyGame(
+        "function updateValues() end  function applyForcesAtPhysicsStep() end  function removeBlocks() end  "
+        "function clearLuaForceFunctions() end  function gamePaused() end  function gameResumed() end  "
+        "function calculatePlaytime() end  "
+        "function createStartUpAssets() res.createAudioOutput(2, 16, 44100)  res.startAudioOutput()  "
+        "  res.createAudio('clip.wav', 'clip')  handle = res.playAudio('clip') end  "
+        // Once the clip has left the mixer, half a second more lets the device play its queue.
+        "function update(dt) "
+        "  if waiting then if getGameTimer() >= 1 then requestExit() end "
+        "  elseif not res.isAudioPlaying(handle) then resetTimer()  waiting = true end "
+        "end");
+    const std::string played = (folder.path() / "played.raw").string();
+    const Outcome run = runTumble(config + " --frames 3000", folder.path().string(),
+                                  "SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE='" + played + "'");
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+
+    const std::string bytes = gametest::readFile(played);
+    std::vector<std::int16_t> stereo(bytes.size() / 2);
+    std::memcpy(stereo.data(), bytes.data(), stereo.size() * 2);
+    std::vector<std::int16_t> expected;
+    for (const std::int16_t sample : clip)
+        expected.insert(expected.end(), {sample, sample});
+    EXPECT_NE(std::search(stereo.begin(), stereo.end(), expected.begin(), expected.end()), stereo.end())
+        << stereo.size() / 2 << " frames played";
 }
 
 } // namespace
