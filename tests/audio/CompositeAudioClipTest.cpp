@@ -1,4 +1,4 @@
-#include "AudioTestSupport.h"
+#include "AudioFiles.h"
 
 #include "audio/AudioClip.h"
 #include "audio/AudioClipCursor.h"

@@ -1,4 +1,4 @@
-#include "AudioTestSupport.h"
+#include "AudioFiles.h"
 #include "WorkingFolder.h"
 
 #include "audio/AudioClip.h"
@@ -50,6 +50,23 @@ protected:
         while (const int got = clip.read(buffer.data(), piece, cursor))
             all.insert(all.end(), buffer.begin(), buffer.begin() + got);
         return all;
+    }
+
+    /// Whether `got` is the straight decode from byte `offset` on, sample by sample, allowing the
+    /// one step of rounding that the decoder's synthesis filter may differ by after a seek. A
+    /// misplaced or shifted read differs by far more.
+    static bool matchesStraight(const Bytes& got, int offset) {
+        if (got.size() != straight->size() - static_cast<std::size_t>(offset))
+            return false;
+        // Samples start at even bytes of the decode, wherever the read started.
+        for (auto i = static_cast<std::size_t>(offset % 2); i + 1 < got.size(); i += 2) {
+            const std::size_t at = i + static_cast<std::size_t>(offset);
+            const auto a = static_cast<std::int16_t>(got[i] | got[i + 1] << 8);
+            const auto b = static_cast<std::int16_t>((*straight)[at] | (*straight)[at + 1] << 8);
+            if (std::abs(a - b) > 1)
+                return false;
+        }
+        return true;
     }
 
     static inline testsupport::WorkingFolder* folder = nullptr;
@@ -108,9 +125,7 @@ TEST_F(Mp3Reader, CursorsAnywhereInOneClipGetTheSameBytesAsAStraightDecode) {
     }
     for (std::size_t i = 0; i < instances.size(); ++i) {
         SCOPED_TRACE(starts[i]);
-        ASSERT_EQ(instances[i].got.size(), static_cast<std::size_t>(size - starts[i]));
-        EXPECT_TRUE(std::equal(instances[i].got.begin(), instances[i].got.end(), straight->begin() + starts[i],
-                               straight->end()));
+        EXPECT_TRUE(matchesStraight(instances[i].got, starts[i]));
     }
     // A read from far beyond the end delivers nothing, and the clip still plays from its start.
     AudioClipCursor past;

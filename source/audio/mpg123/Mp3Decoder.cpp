@@ -54,6 +54,9 @@ Mp3Decoder::Mp3Decoder(io::InputStream& stream) : m_stream(stream), m_library(st
     m_handle.reset(mpg123_new(nullptr, nullptr));
     if (!m_handle)
         fail("Failed to allocate MPG123 while reading {0}", m_stream);
+    // Decoding problems are the reader's to report: the library prints nothing (after a seek it
+    // would complain on stderr about every frame whose bit reservoir lies before the seek point).
+    mpg123_param(m_handle.get(), MPG123_ADD_FLAGS, MPG123_QUIET, 0);
     // 16-bit signed output at whatever rate and channel count the stream has.
     mpg123_format_none(m_handle.get());
     const long* rates = nullptr;

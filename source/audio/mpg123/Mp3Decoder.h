@@ -36,7 +36,9 @@ public:
 
     /// Decodes up to `count` bytes of PCM starting `position` bytes into the decoded sound
     /// (both at least 0); returns the bytes delivered, fewer than asked only at the stream's end.
-    /// Seeks the decoder first unless it already stands at `position`.
+    /// Seeks the decoder first unless it already stands at `position`. After a seek a few
+    /// samples may come out one step of rounding away from a decode straight from the start: the
+    /// synthesis filter sums in an order that depends on how many frames it has run through.
     int read(void* buffer, int position, int count);
 
 private:

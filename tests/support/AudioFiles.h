@@ -1,6 +1,6 @@
 #pragma once
 
-// Helpers shared by the clip and reader tests and the decoding benchmark: hand-made RIFF files,
+// Sound files for the audio tests and benchmarks: hand-made RIFF files,
 // test tones, and MP3s encoded by lame.
 
 #include "io/ByteArrayInputStream.h"
