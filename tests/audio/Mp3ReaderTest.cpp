@@ -7,6 +7,7 @@
 #include "audio/CompositeAudioClip.h"
 #include "io/FileInputStream.h"
 #include "io/IOException.h"
+#include "lang/Log.h"
 
 #include <gtest/gtest.h>
 
@@ -184,6 +185,38 @@ TEST_F(Mp3Reader, BrokenFilesRaiseAndCutOnesPlayWhatTheyHave) {
     EXPECT_GT(decoded.size(), straight->size() / 3);
     EXPECT_LT(decoded.size(), straight->size() * 2 / 3);
     EXPECT_TRUE(std::equal(decoded.begin(), decoded.end() - 1152 * 4, straight->begin()));
+}
+
+/// A stream over `bytes` whose reads past `failAt` answer -1, as a broken source might.
+class FailingStream : public io::ByteArrayInputStream {
+public:
+    FailingStream(Bytes bytes, int failAt) : ByteArrayInputStream(std::move(bytes), "failing.mp3"), m_failAt(failAt) {}
+    int read(void* buffer, int count) override {
+        return position() >= m_failAt ? -1 : ByteArrayInputStream::read(buffer, std::min(count, m_failAt - position()));
+    }
+
+private:
+    int m_failAt;
+};
+
+class LogRecorder : public lang::log::Listener {
+public:
+    void log(const lang::log::Record& record) override { records.push_back(record); }
+    std::vector<lang::log::Record> records;
+};
+
+TEST_F(Mp3Reader, AStreamThatFailsMidwayEndsTheClipWithALogLine) {
+    const int failAt = static_cast<int>(mp3->size() / 2);
+    AudioClip clip(new FailingStream(*mp3, failAt), io::FileType::MP3);
+    LogRecorder recorder;
+    const Bytes decoded = decodeAll(clip, 4096);
+    EXPECT_GT(decoded.size(), straight->size() / 3);
+    EXPECT_LT(decoded.size(), straight->size() * 2 / 3);
+    ASSERT_FALSE(recorder.records.empty());
+    const lang::log::Record& record = recorder.records.front();
+    EXPECT_EQ(record.level, lang::log::Error);
+    EXPECT_EQ(record.category, "Audio");
+    EXPECT_EQ(record.message, "AudioReader::readData_mp3() ANOMALOUS BUFFER READ, returned len: -1");
 }
 
 } // namespace
