@@ -102,7 +102,7 @@ int Mp3Decoder::read(void* buffer, int position, int count) {
     if (position < 0 || count <= 0 || !seek(position))
         return 0;
     const int delivered = decode(static_cast<std::uint8_t*>(buffer), count);
-    m_atFrameStart = (position + delivered) % bytesPerFrame() == 0;
+    m_atFrameStart = (std::int64_t{position} + delivered) % bytesPerFrame() == 0;
     return delivered;
 }
 
@@ -112,8 +112,12 @@ bool Mp3Decoder::seek(int position) {
     const int intoFrame = position % frameBytes;
     if (m_atFrameStart && intoFrame == 0 && mpg123_tell(m_handle.get()) == target)
         return true;
+    // Until a seek completes, the decoder stands nowhere the next read could trust.
+    m_atFrameStart = false;
     off_t inputOffset = 0;
     off_t reached = mpg123_feedseek(m_handle.get(), target, SEEK_SET, &inputOffset);
+    // The decoder asks for more input only while it has not yet taken in the track's first
+    // frame; a stream that ends before, or any failure, leaves nothing to decode there.
     while (reached == MPG123_NEED_MORE) {
         const int got = readInput();
         if (got < 1 || mpg123_feed(m_handle.get(), m_input, static_cast<std::size_t>(got)) != MPG123_OK)
