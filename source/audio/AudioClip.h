@@ -27,7 +27,7 @@ public:
     ~AudioClip() override;
 
     /// Reads up to `count` bytes at `cursor` into `buffer` and advances the cursor by as many;
-    /// returns that number, 0 at the clip's end.
+    /// returns that number, 0 at the clip's end (and for a negative position or count).
     virtual int read(void* buffer, int count, AudioClipCursor& cursor);
     /// Format tag, 1 for PCM.
     virtual int encoding() const;
@@ -36,7 +36,7 @@ public:
     virtual int bytesPerSecond() const;
     virtual int blockAlign() const;
     virtual int bitsPerSample() const;
-    /// Bytes of PCM, -1 when unknown (an MP3 before it is decoded to the end).
+    /// Bytes of PCM, -1 when unknown (a streamed MP3).
     virtual int dataLength() const;
 
 protected:
