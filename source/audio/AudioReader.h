@@ -6,6 +6,7 @@
 #include "lang/Ref.h"
 
 #include <memory>
+#include <string>
 
 namespace io {
 class InputStream;
