@@ -3,6 +3,7 @@
 #include "audio/AudioClip.h"
 #include "audio/AudioClipCursor.h"
 #include "lang/Exception.h"
+#include "lang/Log.h"
 
 #include <algorithm>
 #include <cstring>
@@ -184,7 +185,16 @@ int AudioMixer::readInstance(Instance& instance, int wanted) {
     // spin in the mixing thread.
     bool restarted = false;
     while (read < wanted) {
-        const int count = instance.clip->read(m_scratch.data() + read, wanted - read, *instance.cursor);
+        int count = 0;
+        try {
+            count = instance.clip->read(m_scratch.data() + read, wanted - read, *instance.cursor);
+        } catch (const std::exception& e) {
+            // An exception leaving the mixing thread would end the process: a streamed clip whose
+            // file fails under it falls silent instead.
+            LOG_ERROR("Audio", "A clip failed to read and stopped playing: %s", e.what());
+            instance.stopped = true;
+            break;
+        }
         if (count > 0) {
             read += std::min(count, wanted - read);
             restarted = false;

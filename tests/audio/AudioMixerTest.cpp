@@ -44,12 +44,13 @@ TEST_F(Mixer, TrackLimitsCountInstancesThatAreNotStopped) {
     EXPECT_EQ(mixer->play(clip, 1, false, 2), -1);
     mix16(8); // every clip read to its end: not yet noticed
     EXPECT_EQ(mixer->play(clip, 1, false, 2), -1);
-    mix16(8); // the next read finds the end
+    mix16(8); // the next reads find the ends
     const int third = mixer->play(clip, 1, false, 2);
     EXPECT_EQ(third, 3);
+    EXPECT_EQ(mixer->play(clip, 1, false, 2), 4);
     EXPECT_EQ(mixer->play(clip, 1, false, 2), -1);
     mixer->stop(third);
-    EXPECT_EQ(mixer->play(clip, 1, false, 2), 4) << "a stop frees the place at once";
+    EXPECT_EQ(mixer->play(clip, 1, false, 2), 5) << "a stop frees the place at once";
 
     mixer->setEnabled(false);
     EXPECT_EQ(mixer->play(clip, 1, false, 0), -1);
@@ -163,13 +164,21 @@ TEST_F(Mixer, TrackVolumesClampAndTracksOutsideTheRangeRaise) {
     }
 }
 
-TEST_F(Mixer, LoopingClipWrapsExactlyAndAnEmptyOneStopsInsteadOfSpinning) {
+/// A streamed clip whose file fails under it.
+struct FailingClip : audio::AudioClip {
+    int read(void*, int, audio::AudioClipCursor&) override { throw lang::Exception(lang::Format("disk gone")); }
+    int channels() const override { return 1; }
+};
+
+TEST_F(Mixer, LoopingClipWrapsExactlyWhileEmptyOrFailingClipsStopInsteadOfSpinningOrThrowing) {
     const int looping = mixer->play(pcmClip16({1, 2, 3}, 1), 1, true, 0);
     const int empty = mixer->play(pcmClip16({}, 1), 1, true, 0);
+    const int failing = mixer->play(lang::Ref<audio::AudioClip>(new FailingClip), 1, true, 0);
     EXPECT_EQ(mix16(8, kMono16), (std::vector<std::int16_t>{1, 2, 3, 1, 2, 3, 1, 2}));
     EXPECT_EQ(mix16(4, kMono16), (std::vector<std::int16_t>{3, 1, 2, 3}));
     EXPECT_TRUE(mixer->isPlaying(looping));
     EXPECT_FALSE(mixer->isPlaying(empty));
+    EXPECT_FALSE(mixer->isPlaying(failing));
 }
 
 } // namespace

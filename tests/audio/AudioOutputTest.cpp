@@ -6,6 +6,7 @@
 
 #include "PcmClip.h"
 #include "lang/Exception.h"
+#include "lang/Log.h"
 #include "lang/Thread.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +24,12 @@ using testsupport::pcmClip16;
 namespace {
 
 constexpr AudioFormat kStereo16{2, 16, 44100};
+
+/// Keeps the records logged while it exists.
+struct LogRecorder : lang::log::Listener {
+    void log(const lang::log::Record& record) override { records.push_back(record); }
+    std::vector<lang::log::Record> records;
+};
 
 /// A device whose queue fill the test sets; remembers the last bytes queued.
 struct RecordingSink : audio::AudioSink {
@@ -139,7 +146,13 @@ TEST(AudioOutput, OpensSdlsDeviceOrFallsBackToSilenceAndChecksFormatsFirst) {
 
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     EXPECT_THROW(AudioOutput{kStereo16}, lang::Exception);
+    LogRecorder log;
     const auto silent = audio::openAudioOutput(kStereo16);
+    ASSERT_FALSE(log.records.empty());
+    const auto& warning = log.records.back();
+    EXPECT_EQ(warning.level, lang::log::Warning);
+    EXPECT_EQ(warning.category, "Audio");
+    EXPECT_NE(warning.message.find("silent"), std::string::npos) << warning.message;
     EXPECT_TRUE(silent->start());
     EXPECT_EQ(silent->play(pcmClip16({1, 2}, 2), 1, false, 0), 0);
     unsetenv("SDL_AUDIODRIVER");
