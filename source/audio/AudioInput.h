@@ -13,8 +13,11 @@ public:
     explicit AudioInput(const AudioFormat& format);
     ~AudioInput() override;
 
+    /// Captures nothing; answers true.
     bool start();
+    /// Nothing to stop.
     void stop();
+    /// The format given at construction.
     const AudioFormat& format() const { return m_format; }
 
 private:

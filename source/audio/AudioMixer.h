@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <vector>
 
 namespace audio {
@@ -20,7 +21,8 @@ class AudioClipCursor;
 /// and by its track's. Eight tracks, each with a volume and a limit on how many instances may
 /// play on it at once. Plays are queued as pending and join the active list at the next mix, so
 /// the game thread never waits for a mix to finish. Game thread: play, stop, volumes, queries;
-/// mixing thread: `fill`.
+/// mixing thread: `fill`. Instances the mix drops are released by the game thread's next play,
+/// stop or setVolume: clip reference counts are not atomic, so only the game thread changes them.
 class AudioMixer : public lang::Object {
 public:
     static constexpr int kTrackCount = 8;
@@ -71,13 +73,22 @@ private:
 
     /// Raises the bounds message unless 0 <= track < kTrackCount.
     static void checkTrack(int track);
-    /// Moves pending instances to the active list and drops stopped ones (under the mutex).
+    /// Calls `visit` on every pending and active instance; the caller holds the mutex.
+    template <class Visit> void forEachInstance(Visit visit) const;
+    /// Instances on `track` that are not stopped; the caller holds the mutex.
+    unsigned instancesOnTrack(int track) const;
+    /// Destroys the instances the mix dropped; game thread, the caller holds the mutex.
+    void releaseDropped();
+    /// Moves pending instances to the active list and parks stopped ones for `releaseDropped`.
     void admitAndPrune();
     /// Reads up to `wanted` bytes of `instance` into the scratch buffer (looping or stopping at
     /// the clip's end); returns the bytes read.
     int readInstance(Instance& instance, int wanted);
-    void mix16(std::int16_t* region, int bytes, int outputChannels);
-    void mix8(std::uint8_t* region, int bytes);
+    /// Adds one instance's next `bytes` of 16-bit output (`outputChannels` wide) to the
+    /// accumulator.
+    void sum16(Instance& instance, int bytes, int outputChannels);
+    /// Adds one instance's next `bytes` of 8-bit output to the accumulator.
+    void sum8(Instance& instance, int bytes);
 
     mutable lang::Mutex m_mutex;
     std::array<std::atomic<float>, kTrackCount> m_trackVolumes;
@@ -86,6 +97,7 @@ private:
     std::vector<std::int32_t> m_accumulator;
     std::vector<std::unique_ptr<Instance>> m_active;
     std::vector<std::unique_ptr<Instance>> m_pending;
+    std::vector<std::unique_ptr<Instance>> m_dropped;
     std::uint32_t m_nextHandle = 0;
     std::atomic<bool> m_enabled{false};
 };
