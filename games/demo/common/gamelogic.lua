@@ -170,6 +170,10 @@ local function loadSounds()
     for track, volume in pairs(TRACK_VOLUMES) do
         res.setTrackVolume(volume, track)
     end
+    -- The engine applies the saved volume (which its volume keys change) before this output exists.
+    if type(settings.volume) == "number" then
+        res.setMasterVolume(settings.volume)
+    end
 end
 
 -- Keeps the music looping while the settings want it, and silent when they do not.
