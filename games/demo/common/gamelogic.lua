@@ -3,7 +3,7 @@
 -- removed. Three birds a round; the tower is rebuilt when they are spent or both targets are gone.
 -- Tap (or click) and pull back from the slingshot to aim, let go to launch; left alone, the demo
 -- launches by itself. Sprites are drawn upright: rotation comes with the engine's scene drawing.
--- L switches between English and Finnish, Escape quits.
+-- L switches between English and Finnish, M turns the music off and on, Escape quits.
 
 local PIXELS_PER_UNIT = 20
 -- The world point at the screen's top-left corner (world units; y grows downwards).
@@ -36,6 +36,26 @@ local SKY_MARGIN = 60
 -- Clouds drifting across the sky: start x, height and speed (pixels, pixels a second).
 local CLOUDS = { { x = 120, y = 90, speed = 6 }, { x = 520, y = 150, speed = 4 } }
 
+-- The mixer's tracks: effects on 0 (any number at once), the music on 1, rolling on 2 (where the
+-- engine plays the rolling sounds) and impacts on 3, which the engine lets play three at a time,
+-- so that a falling tower does not drown everything else.
+local EFFECT_TRACK, MUSIC_TRACK, ROLLING_TRACK, IMPACT_TRACK = 0, 1, 2, 3
+local TRACK_VOLUMES = { [EFFECT_TRACK] = 1, [MUSIC_TRACK] = 0.45, [ROLLING_TRACK] = 1, [IMPACT_TRACK] = 0.9 }
+-- The effects in sounds/ (WAV files of the output's own format, loaded whole: they are short and
+-- played often); the music streams from its MP3.
+local EFFECTS = { "launch", "impact_wood", "impact_stone", "impact_ice", "break", "target", "win", "roll" }
+-- What each material sounds like when hit; the ground sounds like stone, a target like wood.
+local IMPACT_SOUNDS = { wood = "impact_wood", stone = "impact_stone", ice = "impact_ice", ground = "impact_stone",
+                        target = "impact_wood" }
+-- An impact this strong (the engine's damage value) sounds at full volume; one that would sound
+-- quieter than IMPACT_QUIETEST is not played. An object that sounded an impact stays quiet for
+-- IMPACT_PAUSE seconds, so that a pile of contacts does not rattle.
+local IMPACT_FULL = 4
+local IMPACT_QUIETEST = 0.08
+local IMPACT_PAUSE = 0.15
+-- The launch sounds at full volume at this speed (world units a second), quieter for softer shots.
+local LAUNCH_FULL_SPEED = 26
+
 local clock = 0
 local shotClock = 0
 local birdsLeft = 0
@@ -45,6 +65,8 @@ local trail = {}
 local pull = nil
 local banner = nil
 local bannerClock = 0
+-- When each object last sounded an impact (the clock's seconds), by name.
+local lastImpact = {}
 
 function updateValues()
     g_safeToQuit = true
@@ -68,6 +90,9 @@ local function placeBlock(name, placed)
                   material.friction, material.restitution, true, false, 1)
     end
     setColliderType(name, definition.colliderType or 0)
+    if definition.radius then
+        setRollingSound(name, "roll")
+    end
     if placed.angle ~= 0 then
         setRotation(name, placed.angle)
     end
@@ -107,6 +132,7 @@ local function buildLevel()
     birdName = nil
     flyingBird = nil
     shotClock = 0
+    lastImpact = {}
 end
 
 -- Makes `language` the language of the texts and remembers it in the settings; a language the
@@ -132,10 +158,59 @@ local function loadResources()
     useLanguage(settings.language or "en_EN")
 end
 
+-- The sound output and the clips. The engine starts the output when the window comes to the
+-- foreground (and while "audioEnabled" is true, again whenever it has stopped); until then plays
+-- are refused, so the music is started by the frame update (keepMusic), not here.
+local function loadSounds()
+    res.createAudioOutput(2, 16, 44100)
+    for _, name in ipairs(EFFECTS) do
+        res.createAudio(audioPath .. "/" .. name .. ".wav", name, false)
+    end
+    res.createAudio(audioPath .. "/music.mp3", "music", true)
+    for track, volume in pairs(TRACK_VOLUMES) do
+        res.setTrackVolume(volume, track)
+    end
+    -- The engine applies the saved volume (which its volume keys change) before this output exists.
+    if type(settings.volume) == "number" then
+        res.setMasterVolume(settings.volume)
+    end
+end
+
+-- Keeps the music looping while the settings want it, and silent when they do not.
+local function keepMusic()
+    local playing = res.isAudioPlaying("music")
+    if settings.musicEnabled and not playing then
+        res.playAudio("music", 1, 1, MUSIC_TRACK)
+    elseif playing and not settings.musicEnabled then
+        res.stopAudio("music")
+    end
+end
+
+-- Plays the impact sound of the object `name` for a hit of `strength` (the engine's damage value),
+-- unless it is too soft to hear or the object sounded one a moment ago.
+local function soundImpact(name, strength)
+    local object = objects.world[name]
+    local sound = object and IMPACT_SOUNDS[object.materialName]
+    local volume = math.min(1, strength / IMPACT_FULL)
+    if sound == nil or volume < IMPACT_QUIETEST or clock - (lastImpact[name] or -IMPACT_PAUSE) < IMPACT_PAUSE then
+        return
+    end
+    lastImpact[name] = clock
+    res.playAudio(sound, volume, 0, IMPACT_TRACK)
+end
+
 function createStartUpAssets()
     settings.launches = settings.launches or 0
     settings.playtime = settings.playtime or 0
+    -- The engine's switch for all sound; true also lets it restart an output that stopped.
+    if settings.audioEnabled == nil then
+        settings.audioEnabled = true
+    end
+    if settings.musicEnabled == nil then
+        settings.musicEnabled = true
+    end
     loadResources()
+    loadSounds()
     buildLevel()
 end
 
@@ -150,6 +225,7 @@ local function launchBird(vx, vy)
     bird.shot = true
     bird.sprite = "bird"
     setVelocity(birdName, vx, vy)
+    res.playAudio("launch", math.min(1, math.sqrt(vx * vx + vy * vy) / LAUNCH_FULL_SPEED), 0, EFFECT_TRACK)
     flyingBird = bird
     startNewTrajectory()
     trail = {}
@@ -187,21 +263,39 @@ end
 
 function birdCollision(bird, target, damage, applied)
     score = score + math.floor(applied * POINTS_PER_DAMAGE)
+    soundImpact(target, damage)
 end
 
 function blockCollision(a, b, damage, applied)
     score = score + math.floor(applied * POINTS_PER_DAMAGE)
+    -- The block that lands sounds, not the ground under it.
+    local first = objects.world[a]
+    soundImpact((first and first.materialName == "ground") and b or a, damage)
 end
 
 function removeBlocks()
+    -- Whatever breaks in one step is heard once: a breaking block, a popping target, or both.
+    local broke, popped = false, false
     -- The engine keeps a reference to this table: empty it, never replace it.
     for name in pairs(deadBlocks) do
-        if objects.world[name] then
+        local object = objects.world[name]
+        if object then
             removeObject(name)
             objects.world[name] = nil
             score = score + POINTS_PER_BREAK
+            if object.materialName == "target" then
+                popped = true
+            else
+                broke = true
+            end
         end
         deadBlocks[name] = nil
+    end
+    if broke then
+        res.playAudio("break", 1, 0, EFFECT_TRACK)
+    end
+    if popped then
+        res.playAudio("target", 1, 0, EFFECT_TRACK)
     end
 end
 
@@ -217,6 +311,9 @@ local function endShot()
     if birdsLeft == 0 or cleared then
         banner = cleared and "level_cleared" or "try_again"
         bannerClock = BANNER_TIME
+        if cleared then
+            res.playAudio("win", 1, 0, EFFECT_TRACK)
+        end
     end
 end
 
@@ -335,6 +432,10 @@ function update(dt)
     if keyPressed.L then
         switchLanguage()
     end
+    if keyPressed.M then
+        settings.musicEnabled = not settings.musicEnabled
+    end
+    keepMusic()
 
     drawBackdrop()
     drawSlingshot()
