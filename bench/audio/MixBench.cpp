@@ -78,9 +78,10 @@ public:
                 std::int16_t sample;
                 std::memcpy(&sample, samples + offset, sizeof sample);
                 if (sample != 0) {
-                    const double ahead = static_cast<double>(m_device.queuedBytes() + offset) / kFormat.bytesPerSecond();
-                    m_heardAt = std::chrono::steady_clock::now() + std::chrono::duration_cast<Clock::duration>(
-                                                                       std::chrono::duration<double>(ahead));
+                    const double ahead =
+                        static_cast<double>(m_device.queuedBytes() + offset) / kFormat.bytesPerSecond();
+                    m_heardAt = std::chrono::steady_clock::now() +
+                                std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(ahead));
                     m_armed = false;
                     break;
                 }

@@ -39,8 +39,8 @@ std::int32_t loadSample16(const std::uint8_t* bytes) {
 /// the game thread may write them; the other fields never change after the play.
 struct AudioMixer::Instance {
     Instance(lang::Ref<AudioClip> clip, float volume, bool loop, std::uint32_t handle, std::uint32_t track)
-        : clip(std::move(clip)), cursor(new AudioClipCursor), volume(volume), handle(handle), track(track),
-          loop(loop) {}
+        : clip(std::move(clip)), cursor(new AudioClipCursor), volume(volume), handle(handle), track(track), loop(loop) {
+    }
 
     lang::Ref<AudioClip> clip;
     lang::Ref<AudioClipCursor> cursor;

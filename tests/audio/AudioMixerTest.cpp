@@ -99,49 +99,43 @@ TEST_F(Mixer, MonoClipOnStereoIsHeardOnBothChannelsAtItsOwnSpeed) {
     }
 }
 
-TEST_F(Mixer, SumsScaleInFixedPointAndClampInsteadOfWrapping) {
+TEST(MixerSums, ScaleInFixedPointAndClampInsteadOfWrapping) {
     struct Case {
-        std::vector<std::int16_t> instances; // one constant sample per instance
+        int bits;
+        std::vector<int> instances; // one constant sample per instance
         float volume, trackVolume;
-        std::int16_t expected;
+        int expected;
     };
     const Case cases[] = {
-        {{30000, 30000, 30000}, 1, 1, 32767},
-        {{-30000, -30000, -30000}, 1, 1, -32768},
-        {{10000, -4000}, 1, 1, 6000},
-        {{-3}, 0.5f, 0.5f, -1},     // (−3 × 1024) >> 12 shifts arithmetically
-        {{20000}, 0.0001f, 1, 0},   // a gain below one fixed-point step adds nothing
-        {{20000}, -1, 1, 0},
+        {16, {30000, 30000, 30000}, 1, 1, 32767},
+        {16, {-30000, -30000, -30000}, 1, 1, -32768},
+        {16, {10000, -4000}, 1, 1, 6000},
+        {16, {-3}, 0.5f, 0.5f, -1},   // (−3 × 1024) >> 12 shifts arithmetically
+        {16, {20000}, 0.0001f, 1, 0}, // a gain below one fixed-point step adds nothing
+        {16, {20000}, -1, 1, 0},
+        {8, {200, 200}, 1, 1, 255},
+        {8, {20, 20}, 1, 1, 0},
+        {8, {150, 100}, 1, 1, 122},
+        {8, {200}, 0.5f, 1, 164}, // (72 × 128) >> 8 above the middle
+        {8, {}, 1, 1, 128},
     };
     for (const Case& c : cases) {
-        lang::Ref<AudioMixer> fresh(new AudioMixer);
-        fresh->setEnabled(true);
-        fresh->setTrackVolume(c.trackVolume, 5);
-        for (std::int16_t sample : c.instances)
-            fresh->play(pcmClip16(std::vector<std::int16_t>(8, sample), 1), c.volume, false, 5);
-        std::vector<std::int16_t> out(8);
-        fresh->fill(out.data(), 16, kMono16);
-        EXPECT_EQ(out, std::vector<std::int16_t>(8, c.expected)) << c.instances.front() << " × " << c.volume;
-    }
-}
-
-TEST_F(Mixer, EightBitOutputMixesAroundTheMiddleAndClamps) {
-    struct Case {
-        std::vector<std::uint8_t> instances;
-        float volume;
-        std::uint8_t expected;
-    };
-    const Case cases[] = {
-        {{200, 200}, 1, 255}, {{20, 20}, 1, 0}, {{150, 100}, 1, 122}, {{200}, 0.5f, 164}, {{}, 1, 128},
-    };
-    for (const Case& c : cases) {
-        lang::Ref<AudioMixer> fresh(new AudioMixer);
-        fresh->setEnabled(true);
-        for (std::uint8_t sample : c.instances)
-            fresh->play(pcmClip8(std::vector<std::uint8_t>(8, sample)), c.volume, false, 0);
-        std::vector<std::uint8_t> out(8);
-        fresh->fill(out.data(), 8, kMono8);
-        EXPECT_EQ(out, std::vector<std::uint8_t>(8, c.expected));
+        lang::Ref<AudioMixer> mixer(new AudioMixer);
+        mixer->setEnabled(true);
+        mixer->setTrackVolume(c.trackVolume, 5);
+        for (int sample : c.instances) {
+            mixer->play(c.bits == 16 ? pcmClip16(std::vector<std::int16_t>(8, static_cast<std::int16_t>(sample)), 1)
+                                     : pcmClip8(std::vector<std::uint8_t>(8, static_cast<std::uint8_t>(sample))),
+                        c.volume, false, 5);
+        }
+        std::vector<std::int16_t> wide(8);
+        std::vector<std::uint8_t> narrow(8);
+        if (c.bits == 16)
+            mixer->fill(wide.data(), 16, kMono16);
+        else
+            mixer->fill(narrow.data(), 8, kMono8);
+        for (int index = 0; index < 8; ++index)
+            EXPECT_EQ(c.bits == 16 ? wide[index] : narrow[index], c.expected) << c.bits << "-bit, volume " << c.volume;
     }
 }
 

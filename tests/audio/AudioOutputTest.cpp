@@ -1,5 +1,5 @@
-#include "audio/AudioInput.h"
 #include "audio/AudioOutput.h"
+#include "audio/AudioInput.h"
 #include "audio/AudioOutputImpl.h"
 #include "audio/AudioSink.h"
 #include "audio/NullAudioSink.h"
@@ -90,9 +90,9 @@ TEST(AudioOutput, MasterVolumeScalesTheMixAndRefusesLevelsAboveFull) {
         float volume, heard;
         double factor;
     };
+    const double minus50dB = std::pow(10.0, -5000 / 2000.0);
     const Case cases[] = {
-        {1, 1, 1}, {0, 0, 0}, {0.5f, 0.5f, std::pow(10.0, -5000 / 2000.0)}, {1.5f, 0.5f, std::pow(10.0, -2.5)}, {-0.5f, 0.5f, std::pow(10.0, -2.5)},
-    };
+        {1, 1, 1}, {0, 0, 0}, {0.5f, 0.5f, minus50dB}, {1.5f, 0.5f, minus50dB}, {-0.5f, 0.5f, minus50dB}};
     for (const Case& c : cases) {
         recorded.output->setMasterVolume(c.volume);
         EXPECT_FLOAT_EQ(recorded.output->getMasterVolume(), c.heard) << c.volume;
@@ -122,7 +122,8 @@ TEST(AudioOutput, SilentOutputPlaysAClipInRealTime) {
     const int handle = output.play(clip, 1, false, 0);
     while (output.isPlaying(handle) && std::chrono::steady_clock::now() - started < std::chrono::seconds(2))
         lang::Thread::sleep(1);
-    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
+    const auto elapsed =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
     // Mixing runs a 50 ms queue ahead of what is heard, so the end is read about 50 ms early.
     EXPECT_GE(elapsed.count(), 40);
     EXPECT_LE(elapsed.count(), 300);

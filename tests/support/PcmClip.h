@@ -9,8 +9,9 @@ namespace testsupport {
 
 /// An in-memory clip of 16-bit samples (interleaved when `channels` is 2) at 44.1 kHz.
 inline lang::Ref<audio::AudioClip> pcmClip16(const std::vector<std::int16_t>& samples, int channels) {
-    return lang::Ref<audio::AudioClip>(new audio::AudioClip(
-        samples.data(), static_cast<int>(samples.size() * sizeof(std::int16_t)), audio::AudioFormat{channels, 16, 44100}));
+    return lang::Ref<audio::AudioClip>(new audio::AudioClip(samples.data(),
+                                                            static_cast<int>(samples.size() * sizeof(std::int16_t)),
+                                                            audio::AudioFormat{channels, 16, 44100}));
 }
 
 /// An in-memory clip of unsigned 8-bit samples (silence 128), one channel, 44.1 kHz.
