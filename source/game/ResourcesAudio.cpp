@@ -8,6 +8,7 @@
 #include "audio/CompositeAudioClip.h"
 #include "io/BundleInputStream.h"
 #include "io/FileType.h"
+#include "io/IOException.h"
 #include "lang/Exception.h"
 #include "lang/Format.h"
 
@@ -29,6 +30,9 @@ void Resources::createAudio(const std::string& file, const std::string& name, bo
     const std::string path = resolve(file);
     lang::Ref<io::InputStream> stream(new io::BundleInputStream(path));
     const io::FileType kind = io::getFileType(path);
+    // Raw PCM has no header to take its format from: a file of any other kind would play as noise.
+    if (kind != io::FileType::WAV && kind != io::FileType::MP3)
+        throw io::IOException(lang::Format("Unsupported audio file format while reading {0}", stream->toString()));
     lang::Ref<audio::AudioClip> clip;
     if (streamed) {
         clip = new audio::AudioClip(stream, kind);

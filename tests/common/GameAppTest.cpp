@@ -1,7 +1,7 @@
 // The game application on a fake graphics context, with a small game in a temporary data folder.
 #include "GameApp.h"
 #include "GameHarness.h"
-#include "WavFile.h"
+#include "AudioFiles.h"
 #include "audio/AudioOutput.h"
 #include "framework/KeyCodes.h"
 
@@ -263,7 +263,7 @@ TEST_F(GameAppTest, EventsReachTheScripts) {
 
 TEST_F(GameAppTest, TheForegroundStartsAndStopsTheScriptsAudioOutput) {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
-    gametest::writeFile("tone.wav", testsupport::wavFile(std::vector<std::int16_t>(441, 100)));
+    gametest::writeFile("tone.wav", audiotest::samplesWav(std::vector<std::int16_t>(441, 100)));
     gametest::writeScript("common/gamelogic.lua",
                           std::string(kGameLogic) + "res.createAudioOutput(2, 16, 44100)  res.createAudio('tone.wav', 'tone')");
     start();

@@ -1,7 +1,7 @@
 // The game's sound: the output's watchdog, the mixer's track limits and the rolling sounds of
 // round objects, on SDL's dummy audio device.
 #include "GameHarness.h"
-#include "WavFile.h"
+#include "AudioFiles.h"
 
 #include "audio/AudioOutput.h"
 
@@ -24,7 +24,7 @@ class GameAudioTest : public ::testing::Test {
 protected:
     void SetUp() override {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
-        gametest::writeFile("roll.wav", testsupport::wavFile(std::vector<std::int16_t>(4410, 500)));
+        gametest::writeFile("roll.wav", audiotest::samplesWav(std::vector<std::int16_t>(4410, 500)));
         harness.start();
         harness.run(kCallbacks);
     }

@@ -1,7 +1,7 @@
 // The "res" sound methods, on SDL's dummy audio device (or the silent output where even that
 // cannot be opened: both play at a device's pace).
 #include "ScriptedResources.h"
-#include "WavFile.h"
+#include "AudioFiles.h"
 #include "audio/AudioClip.h"
 #include "audio/AudioOutput.h"
 
@@ -14,13 +14,15 @@ namespace {
 
 using ::testing::HasSubstr;
 
-/// "res" over a data folder with two one-second tones and a file that is no WAV.
+/// "res" over a data folder with two one-second tones, a WAV named as another kind, and a file
+/// that is no WAV.
 struct LuaResourcesAudioTest : ScriptedResources {
     void SetUp() override {
         ScriptedResources::SetUp();
         setenv("SDL_AUDIODRIVER", "dummy", 1);
-        writeFile("sfx/tone.wav", testsupport::wavFile(std::vector<std::int16_t>(44100, 1000)));
-        writeFile("sfx/long.wav", testsupport::wavFile(std::vector<std::int16_t>(88200, 2000), 2));
+        writeFile("sfx/tone.wav", audiotest::samplesWav(std::vector<std::int16_t>(44100, 1000)));
+        writeFile("sfx/long.wav", audiotest::samplesWav(std::vector<std::int16_t>(88200, 2000), 2));
+        writeFile("sfx/tone.ogg", audiotest::samplesWav(std::vector<std::int16_t>(100, 1000)));
         writeFile("sfx/broken.wav", Bytes{'R', 'I', 'F', 'F', 0, 0, 0, 0, 'A', 'V', 'I', ' '});
     }
     bool global(const char* name) { return lua->getGlobals().getBoolean(name); }
@@ -67,7 +69,7 @@ TEST_F(LuaResourcesAudioTest, ClipsPlayByHandleAndNameUntilStoppedOrReleased) {
         res.createAudio("tone.wav", "tone", false)
         res.createAudio("long.wav", "long")
         handles = { res.playAudio("tone"), res.playAudio("long", 0.5, 1, 3), res.playAudio("nothing") }
-        playing = res.isAudioPlaying(0) and res.isAudioPlaying(1) and res:isAudioPlaying("long")
+        playing = res.isAudioPlaying(0) and res.isAudioPlaying(1) and res.isAudioPlaying("long")
         res.stopAudio("tone")
         stopped = not res.isAudioPlaying(0) and not res.isAudioPlaying("tone") and res.isAudioPlaying(1)
         res.releaseAudio("long")

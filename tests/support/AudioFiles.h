@@ -73,21 +73,29 @@ inline lang::Ref<io::InputStream> memoryStream(Bytes bytes, std::string name = "
     return lang::Ref<io::InputStream>(new io::ByteArrayInputStream(std::move(bytes), std::move(name)));
 }
 
+/// A 16-bit PCM WAV holding `samples` (interleaved when `channels` is 2).
+inline Bytes samplesWav(const std::vector<std::int16_t>& samples, int channels = 1, int rate = 44100) {
+    Bytes pcm;
+    pcm.reserve(samples.size() * 2);
+    for (const std::int16_t sample : samples)
+        appendLittleEndian(pcm, static_cast<std::uint16_t>(sample), 2);
+    return riffFile({formatChunk(1, channels, 16, rate), {"data", pcm}});
+}
+
 /// A 16-bit PCM WAV of `seconds` of a sine sweep (a different tone on each channel), so every
 /// decoded block differs from its neighbours.
 inline Bytes toneWav(int channels, int rate, double seconds) {
     const int frames = static_cast<int>(rate * seconds);
-    Bytes pcm;
-    pcm.reserve(static_cast<std::size_t>(frames * channels * 2));
+    std::vector<std::int16_t> samples;
+    samples.reserve(static_cast<std::size_t>(frames * channels));
     for (int frame = 0; frame < frames; ++frame) {
         const double t = static_cast<double>(frame) / rate;
         for (int channel = 0; channel < channels; ++channel) {
             const double hertz = 220.0 * (channel + 1) + 200.0 * t;
-            const auto sample = static_cast<std::int16_t>(12000.0 * std::sin(2.0 * M_PI * hertz * t));
-            appendLittleEndian(pcm, static_cast<std::uint16_t>(sample), 2);
+            samples.push_back(static_cast<std::int16_t>(12000.0 * std::sin(2.0 * M_PI * hertz * t)));
         }
     }
-    return riffFile({formatChunk(1, channels, 16, rate), {"data", pcm}});
+    return samplesWav(samples, channels, rate);
 }
 
 inline void writeFile(const std::filesystem::path& path, const Bytes& bytes) {

@@ -1,7 +1,7 @@
 // The real executable with the bundled demo game, drawing through the OpenGL renderer on the
 // display the tests run under (CI gives them a virtual one), or SDL's offscreen driver without.
 #include "GameHarness.h"
-#include "WavFile.h"
+#include "AudioFiles.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
@@ -204,7 +204,7 @@ TEST(DemoEndToEndTest, AClipPlaysThroughTheSoundDevice) {
     std::vector<std::int16_t> clip(3000);
     for (std::size_t i = 0; i < clip.size(); ++i)
         clip[i] = static_cast<std::int16_t>(static_cast<int>(i * 7919 % 20000) - 10000);
-    gametest::writeFile("clip.wav", testsupport::wavFile(clip));
+    gametest::writeFile("clip.wav", audiotest::samplesWav(clip));
     const std::string config = writeScriptOnlyGame(
         "function updateValues() end  function applyForcesAtPhysicsStep() end  function removeBlocks() end  "
         "function clearLuaForceFunctions() end  function gamePaused() end  function gameResumed() end  "
