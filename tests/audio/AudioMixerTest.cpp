@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <numeric>
 
 using audio::AudioFormat;
@@ -113,6 +114,8 @@ TEST(MixerSums, ScaleInFixedPointAndClampInsteadOfWrapping) {
         {16, {-3}, 0.5f, 0.5f, -1},   // (−3 × 1024) >> 12 shifts arithmetically
         {16, {20000}, 0.0001f, 1, 0}, // a gain below one fixed-point step adds nothing
         {16, {20000}, -1, 1, 0},
+        {16, {20000}, std::numeric_limits<float>::quiet_NaN(), 1, 0},
+        {16, {1000}, 100, 1, 16000}, // a script's wild volume is heard at 16 times, no more
         {8, {200, 200}, 1, 1, 255},
         {8, {20, 20}, 1, 1, 0},
         {8, {150, 100}, 1, 1, 122},
