@@ -3,6 +3,7 @@
 // "res" on a fresh interpreter in a fresh working folder, with the chunk runner and readers the
 // script-level tests share.
 
+#include "FailureOf.h"
 #include "RecordingContext.h"
 #include "ResourceFiles.h"
 #include "game/LuaResources.h"
@@ -24,12 +25,7 @@ struct ScriptedResources : InTemporaryFolder {
     }
     /// The message `source` fails with, or "" when it runs.
     std::string failureOf(const std::string& source) {
-        try {
-            run(source);
-        } catch (const std::exception& error) {
-            return error.what();
-        }
-        return {};
+        return testsupport::failureOf([&] { run(source); });
     }
     /// The numbers at 1, 2, ... of the global table `global`.
     std::vector<float> numbers(const char* global) {

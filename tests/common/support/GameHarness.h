@@ -14,6 +14,7 @@
 #include "util/AES.h"
 #include "util/DataKeys.h"
 #include "util/EncipheredArchive.h"
+#include "FailureOf.h"
 #include "WorkingFolder.h"
 
 
@@ -159,12 +160,7 @@ struct GameHarness {
     }
     /// The message of the exception that running `source` raises; empty if none.
     std::string failureOf(const std::string& source) {
-        try {
-            run(source);
-        } catch (const std::exception& error) {
-            return error.what();
-        }
-        return {};
+        return testsupport::failureOf([&] { run(source); });
     }
     ~GameHarness() { game = nullptr; }
 };
