@@ -5,8 +5,8 @@ namespace audio {
 /// The sample layout of an output, an input or a raw PCM clip. Mixing never converts: a clip is
 /// mixed as raw frames of the output's format.
 struct AudioFormat {
-    int channels = 2;           ///< 1 or 2
-    int bitsPerSample = 16;     ///< 8 (unsigned, silence 128) or 16 (signed, native byte order)
+    int channels = 2;       ///< 1 or 2
+    int bitsPerSample = 16; ///< 8 (unsigned, silence 128) or 16 (signed, native byte order)
     int samplesPerSecond = 44100;
 
     /// Bytes of one frame: one sample of every channel.

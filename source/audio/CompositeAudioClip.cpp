@@ -35,7 +35,8 @@ int CompositeAudioClip::read(void* buffer, int count, AudioClipCursor& cursor) {
     // A member that has nothing more hands over to the next one within the same read, so the
     // mixer never sees an empty read (its sign of the end) at a boundary between members.
     while (delivered < count && cursor.member >= 0 && static_cast<std::size_t>(cursor.member) < m_members.size()) {
-        const int got = m_members[static_cast<std::size_t>(cursor.member)]->read(bytes + delivered, count - delivered, cursor);
+        const int got =
+            m_members[static_cast<std::size_t>(cursor.member)]->read(bytes + delivered, count - delivered, cursor);
         delivered += got;
         if (got > 0)
             continue;

@@ -27,13 +27,14 @@ constexpr std::uint32_t kPcmFormatSize = 16;
 /// rather than filled with whatever follows it.
 void readFormatChunk(io::InputStream& stream, std::uint32_t size, WavHeader& header) {
     if (size < kPcmFormatSize)
-        throw lang::Exception(
-            lang::Format("WAV fmt chunk of {0} bytes is too short for PCM in {1}", std::to_string(size), stream.toString()));
+        throw lang::Exception(lang::Format("WAV fmt chunk of {0} bytes is too short for PCM in {1}",
+                                           std::to_string(size), stream.toString()));
     std::uint8_t body[kPcmFormatSize];
     readExactly(stream, body, kPcmFormatSize);
     header.encoding = littleEndian16(body);
     if (header.encoding != 1)
-        throw lang::Exception(lang::Format("WAV was not PCM! RIFF AudioEncoding TwoCC value: 0x{0,x}", header.encoding));
+        throw lang::Exception(
+            lang::Format("WAV was not PCM! RIFF AudioEncoding TwoCC value: 0x{0,x}", header.encoding));
     header.channels = littleEndian16(body + 2);
     header.samplesPerSecond = static_cast<int>(littleEndian32(body + 4));
     header.bytesPerSecond = static_cast<int>(littleEndian32(body + 8));
@@ -50,7 +51,8 @@ void readExactly(io::InputStream& stream, void* buffer, int count) {
     while (done < count) {
         const int got = stream.read(static_cast<std::uint8_t*>(buffer) + done, count - done);
         if (got <= 0)
-            throw io::IOException(lang::Format("Failed to read {0} bytes from {1}", std::to_string(count), stream.toString()));
+            throw io::IOException(
+                lang::Format("Failed to read {0} bytes from {1}", std::to_string(count), stream.toString()));
         done += got;
     }
 }

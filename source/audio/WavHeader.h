@@ -11,14 +11,14 @@ namespace audio {
 /// What the chunks of a RIFF/WAVE file say about its sound: the PCM format and where the
 /// samples are.
 struct WavHeader {
-    int encoding = 0;         ///< format tag; only 1 (PCM) is accepted
+    int encoding = 0; ///< format tag; only 1 (PCM) is accepted
     int channels = 0;
     int samplesPerSecond = 0;
     int bytesPerSecond = 0;
-    int blockAlign = 0;       ///< bytes per frame
+    int blockAlign = 0; ///< bytes per frame
     int bitsPerSample = 0;
-    int dataLength = 0;       ///< bytes of PCM; 0 when the file has no data chunk
-    int dataOffset = 0;       ///< stream position of the first PCM byte
+    int dataLength = 0; ///< bytes of PCM; 0 when the file has no data chunk
+    int dataOffset = 0; ///< stream position of the first PCM byte
 };
 
 /// Walks the chunks of `stream` from its current position, which counts as the file's start,

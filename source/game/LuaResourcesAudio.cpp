@@ -70,8 +70,9 @@ void LuaResources::stopAllAudio() { m_resources.stopAllAudio(); }
 
 // isAudioPlaying(handle or clip name)
 int LuaResources::isAudioPlaying(lua::LuaState& lua) {
-    const bool playing = lua.getType(1) == lua::LuaType::Number ? m_resources.isAudioPlaying(lua.toInteger(1))
-                                                                 : m_resources.isAudioPlaying(std::string(lua.toString(1)));
+    const bool playing = lua.getType(1) == lua::LuaType::Number
+                             ? m_resources.isAudioPlaying(lua.toInteger(1))
+                             : m_resources.isAudioPlaying(std::string(lua.toString(1)));
     lua.pushBoolean(playing);
     return 1;
 }

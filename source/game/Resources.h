@@ -1,12 +1,12 @@
 #pragma once
 
+#include "audio/AudioFormat.h"
 #include "game/Anchor.h"
 #include "game/CompoSpriteSet.h"
 #include "game/IFont.h"
 #include "game/SpriteProvider.h"
 #include "game/SpriteSheet.h"
 #include "game/TextGroupSet.h"
-#include "audio/AudioFormat.h"
 #include "lang/Object.h"
 #include "lang/Ref.h"
 

@@ -52,8 +52,8 @@ TEST(CompositeAudioClip, PlaysItsMembersOneAfterAnotherAcrossEveryBoundary) {
         int position;
         std::size_t offset;
     };
-    for (const StartCase& start : {StartCase{0, 10, 10}, StartCase{2, 6, 16}, StartCase{-1, 0, whole.size()},
-                                   StartCase{7, 0, whole.size()}}) {
+    for (const StartCase& start :
+         {StartCase{0, 10, 10}, StartCase{2, 6, 16}, StartCase{-1, 0, whole.size()}, StartCase{7, 0, whole.size()}}) {
         SCOPED_TRACE(testing::Message() << start.member << ":" << start.position);
         AudioClipCursor cursor;
         cursor.member = start.member;
@@ -61,7 +61,8 @@ TEST(CompositeAudioClip, PlaysItsMembersOneAfterAnotherAcrossEveryBoundary) {
         Bytes buffer(whole.size());
         const int got = clip->read(buffer.data(), static_cast<int>(buffer.size()), cursor);
         ASSERT_EQ(got, static_cast<int>(whole.size() - start.offset));
-        EXPECT_TRUE(std::equal(buffer.begin(), buffer.begin() + got, whole.begin() + static_cast<std::ptrdiff_t>(start.offset)));
+        EXPECT_TRUE(std::equal(buffer.begin(), buffer.begin() + got,
+                               whole.begin() + static_cast<std::ptrdiff_t>(start.offset)));
     }
 }
 

@@ -70,31 +70,16 @@ TEST(WavReader, RefusesWhatItCannotPlayWithTheMessageThatSaysWhy) {
     notWave[8] = 'A';
     const FailureCase cases[] = {
         {"not_wave", notWave, io::FileType::WAV, "Only RIFF/WAVE sounds are currently supported", false},
-        {"data_before_fmt",
-         riffFile({data, formatChunk(1, 1, 8, 8000)}),
-         io::FileType::WAV,
-         "Missing fmt chunk before data chunk in wav file",
-         false},
-        {"float_samples",
-         riffFile({formatChunk(3, 1, 32, 8000), data}),
-         io::FileType::WAV,
-         "WAV was not PCM! RIFF AudioEncoding TwoCC value: 0x3",
-         false},
-        {"extensible_tag",
-         riffFile({formatChunk(0xFFFE, 2, 16, 8000, 40), data}),
-         io::FileType::WAV,
-         "WAV was not PCM! RIFF AudioEncoding TwoCC value: 0xfffe",
-         false},
-        {"fmt_too_short",
-         riffFile({{"fmt ", pattern(14)}, data}),
-         io::FileType::WAV,
-         "WAV fmt chunk of 14 bytes is too short for PCM in test.wav",
-         false},
-        {"not_a_sound_kind",
-         riffFile({formatChunk(1, 1, 8, 8000), data}),
-         io::FileType::PNG,
-         "Unsupported audio file format while reading test.wav",
-         true},
+        {"data_before_fmt", riffFile({data, formatChunk(1, 1, 8, 8000)}), io::FileType::WAV,
+         "Missing fmt chunk before data chunk in wav file", false},
+        {"float_samples", riffFile({formatChunk(3, 1, 32, 8000), data}), io::FileType::WAV,
+         "WAV was not PCM! RIFF AudioEncoding TwoCC value: 0x3", false},
+        {"extensible_tag", riffFile({formatChunk(0xFFFE, 2, 16, 8000, 40), data}), io::FileType::WAV,
+         "WAV was not PCM! RIFF AudioEncoding TwoCC value: 0xfffe", false},
+        {"fmt_too_short", riffFile({{"fmt ", pattern(14)}, data}), io::FileType::WAV,
+         "WAV fmt chunk of 14 bytes is too short for PCM in test.wav", false},
+        {"not_a_sound_kind", riffFile({formatChunk(1, 1, 8, 8000), data}), io::FileType::PNG,
+         "Unsupported audio file format while reading test.wav", true},
     };
     for (const FailureCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -139,8 +124,9 @@ TEST(AudioClip, MemoryClipReadsAtTheCursorAndStaysInsideItsData) {
         int count;
         int delivered;
     };
-    const ReadCase cases[] = {{0, 4, 4}, {8, 4, 2}, {10, 4, 0}, {11, 4, 0}, {-3, 4, 0}, {2, -1, 0}, {2, 0, 0},
-                              {INT32_MAX - 1, 4, 0}, {3, INT32_MAX, 7}};
+    const ReadCase cases[] = {{0, 4, 4},        {8, 4, 2},  {10, 4, 0}, {11, 4, 0},
+                              {-3, 4, 0},       {2, -1, 0}, {2, 0, 0},  {INT32_MAX - 1, 4, 0},
+                              {3, INT32_MAX, 7}};
     for (const ReadCase& c : cases) {
         SCOPED_TRACE(testing::Message() << c.position << "+" << c.count);
         audio::AudioClipCursor cursor;

@@ -1,7 +1,7 @@
 // The game's sound: the output's watchdog, the mixer's track limits and the rolling sounds of
 // round objects, on SDL's dummy audio device.
-#include "GameHarness.h"
 #include "AudioFiles.h"
+#include "GameHarness.h"
 
 #include "audio/AudioOutput.h"
 

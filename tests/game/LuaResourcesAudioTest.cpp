@@ -1,7 +1,7 @@
 // The "res" sound methods, on SDL's dummy audio device (or the silent output where even that
 // cannot be opened: both play at a device's pace).
-#include "ScriptedResources.h"
 #include "AudioFiles.h"
+#include "ScriptedResources.h"
 #include "audio/AudioClip.h"
 #include "audio/AudioOutput.h"
 

@@ -40,8 +40,7 @@ Sound launch() {
 }
 
 // An impact: the object's resonances with a burst of noise for the contact itself.
-Sound impact(const std::vector<Mode>& modes, double seconds, double crackCentre, double crackDecay,
-             float crackGain) {
+Sound impact(const std::vector<Mode>& modes, double seconds, double crackCentre, double crackDecay, float crackGain) {
     Sound sound = modalHit(modes, seconds);
     sound.mix(noiseBurst(seconds, crackCentre, 1.0, crackDecay, 41), 0, crackGain);
     return normalised(sound);
@@ -71,7 +70,8 @@ Sound targetPop() {
     Biquad snap(FilterKind::HighPass, 2500);
     Sound sound = Sound::generate(0.5, [&](double t) {
         const double rise = 260 + 640 * (1 - std::exp(-t / 0.025));
-        const float pop = bloop.next(rise) * strike(t, 0.002, 0.06) + snap.process(noise.next()) * strike(t, 0.0003, 0.005);
+        const float pop =
+            bloop.next(rise) * strike(t, 0.002, 0.06) + snap.process(noise.next()) * strike(t, 0.0003, 0.005);
         const double fall = (1200 - 500 * std::min(1.0, (t - 0.08) / 0.25)) * (1 + 0.03 * trill.next(22));
         const float voice = squeak.next(fall) * adsr(t - 0.08, 0.22, 0.02, 0.1, 0.6f, 0.08);
         return pop + 0.35f * voice;
@@ -125,17 +125,17 @@ Sound rolling() {
 std::vector<NamedSound> effectSounds() {
     std::vector<NamedSound> sounds;
     sounds.push_back({"launch", launch(), false});
-    sounds.push_back({"impact_wood",
-                      impact({{190, 0.05, 1}, {410, 0.04, 0.6}, {760, 0.025, 0.4}, {1240, 0.015, 0.25}}, 0.4, 1200,
-                             0.012, 1.2f),
-                      false});
-    sounds.push_back({"impact_stone", impact({{70, 0.08, 1}, {145, 0.06, 0.7}, {310, 0.04, 0.4}}, 0.5, 700, 0.05, 2.5f),
-                      false});
-    sounds.push_back({"impact_ice",
-                      impact({{1320, 0.18, 1}, {2210, 0.12, 0.7}, {3470, 0.09, 0.5}, {5030, 0.06, 0.35},
-                              {6280, 0.05, 0.2}},
-                             0.7, 4000, 0.004, 1.5f),
-                      false});
+    sounds.push_back(
+        {"impact_wood",
+         impact({{190, 0.05, 1}, {410, 0.04, 0.6}, {760, 0.025, 0.4}, {1240, 0.015, 0.25}}, 0.4, 1200, 0.012, 1.2f),
+         false});
+    sounds.push_back(
+        {"impact_stone", impact({{70, 0.08, 1}, {145, 0.06, 0.7}, {310, 0.04, 0.4}}, 0.5, 700, 0.05, 2.5f), false});
+    sounds.push_back(
+        {"impact_ice",
+         impact({{1320, 0.18, 1}, {2210, 0.12, 0.7}, {3470, 0.09, 0.5}, {5030, 0.06, 0.35}, {6280, 0.05, 0.2}}, 0.7,
+                4000, 0.004, 1.5f),
+         false});
     sounds.push_back({"break", breaking(), false});
     sounds.push_back({"target", targetPop(), false});
     sounds.push_back({"win", winJingle(), false});

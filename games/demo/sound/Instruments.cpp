@@ -37,8 +37,8 @@ Sound modalHit(const std::vector<Mode>& modes, double seconds) {
 Sound noiseBurst(double seconds, double centre, double q, double decay, std::uint32_t seed) {
     Noise noise(seed);
     Biquad band(FilterKind::BandPass, centre, q);
-    return finished(Sound::generate(
-        seconds, [&](double t) { return band.process(noise.next()) * strike(t, 0.0005, decay); }));
+    return finished(
+        Sound::generate(seconds, [&](double t) { return band.process(noise.next()) * strike(t, 0.0005, decay); }));
 }
 
 Sound pluck(double frequency, double seconds, std::uint32_t seed) {
