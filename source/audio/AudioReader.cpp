@@ -4,6 +4,7 @@
 #include "audio/mpg123/Mp3Decoder.h"
 #include "io/IOException.h"
 #include "io/InputStream.h"
+#include "io/ReadAll.h"
 #include "lang/Format.h"
 
 #include <algorithm>
@@ -76,14 +77,7 @@ int AudioReader::readInPlace(void* buffer, int position, int count) {
     const std::int64_t start = std::int64_t{m_dataOffset} + position;
     if (count == 0 || start > INT32_MAX || !m_stream->seek(static_cast<int>(start), io::InputStream::kSeekSet))
         return 0;
-    int delivered = 0;
-    while (delivered < count) {
-        const int got = m_stream->read(static_cast<std::uint8_t*>(buffer) + delivered, count - delivered);
-        if (got <= 0)
-            break;
-        delivered += got;
-    }
-    return delivered;
+    return io::readUpTo(*m_stream, buffer, count);
 }
 
 } // namespace audio

@@ -2,6 +2,7 @@
 
 #include "io/IOException.h"
 #include "io/InputStream.h"
+#include "io/ReadAll.h"
 #include "lang/Exception.h"
 #include "lang/Format.h"
 
@@ -47,14 +48,9 @@ void readFormatChunk(io::InputStream& stream, std::uint32_t size, WavHeader& hea
 } // namespace
 
 void readExactly(io::InputStream& stream, void* buffer, int count) {
-    int done = 0;
-    while (done < count) {
-        const int got = stream.read(static_cast<std::uint8_t*>(buffer) + done, count - done);
-        if (got <= 0)
-            throw io::IOException(
-                lang::Format("Failed to read {0} bytes from {1}", std::to_string(count), stream.toString()));
-        done += got;
-    }
+    if (io::readUpTo(stream, buffer, count) != count)
+        throw io::IOException(
+            lang::Format("Failed to read {0} bytes from {1}", std::to_string(count), stream.toString()));
 }
 
 WavHeader readWavHeader(io::InputStream& stream) {

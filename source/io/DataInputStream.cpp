@@ -1,6 +1,7 @@
 #include "io/DataInputStream.h"
 
 #include "io/IOException.h"
+#include "io/ReadAll.h"
 
 #include <bit>
 #include <cstring>
@@ -16,17 +17,7 @@ int DataInputStream::skip(int count) { return InputStream::skip(count); }
 int DataInputStream::read(void* buffer, int count) { return InputStream::read(buffer, count); }
 
 int DataInputStream::readFully(void* buffer, int count) {
-    // Streams may deliver less than asked before their end (sockets do): keep reading
-    // until the count is complete or the stream has nothing more.
-    auto* out = static_cast<char*>(buffer);
-    int done = 0;
-    while (done < count) {
-        const int got = read(out + done, count - done);
-        if (got <= 0)
-            break;
-        done += got;
-    }
-    if (done != count)
+    if (readUpTo(*this, buffer, count) != count)
         throw IOException(lang::Format("Unexpected end of file in {0}.", toString()));
     return count;
 }

@@ -31,4 +31,16 @@ std::vector<uint8_t> readAll(InputStream& stream) {
     return bytes;
 }
 
+int readUpTo(InputStream& stream, void* buffer, int count) {
+    auto* out = static_cast<uint8_t*>(buffer);
+    int done = 0;
+    while (done < count) {
+        const int got = stream.read(out + done, count - done);
+        if (got <= 0)
+            break;
+        done += got;
+    }
+    return done;
+}
+
 } // namespace io

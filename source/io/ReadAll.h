@@ -12,4 +12,8 @@ class InputStream;
 /// The result holds exactly the bytes read, even when fewer came than the stream announced.
 std::vector<uint8_t> readAll(InputStream& stream);
 
+/// Reads into `buffer` until `count` bytes have come or a read brings nothing (streams may
+/// deliver less than asked before their end); returns the bytes read.
+int readUpTo(InputStream& stream, void* buffer, int count);
+
 } // namespace io
