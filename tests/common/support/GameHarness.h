@@ -1,9 +1,11 @@
 #pragma once
 
 #include "CameraZoom.h"
+#include "FailureOf.h"
 #include "FakeContext.h"
 #include "GameConfiguration.h"
 #include "GameLua.h"
+#include "WorkingFolder.h"
 #include "framework/App.h"
 #include "framework/OSInterface.h"
 #include "game/LuaResources.h"
@@ -14,9 +16,6 @@
 #include "util/AES.h"
 #include "util/DataKeys.h"
 #include "util/EncipheredArchive.h"
-#include "FailureOf.h"
-#include "WorkingFolder.h"
-
 
 #include <cstdint>
 #include <cstdlib>
@@ -41,8 +40,8 @@ public:
 inline void writeFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
     if (path.has_parent_path())
         std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 inline std::string readFile(const std::filesystem::path& path) {
@@ -84,8 +83,7 @@ public:
     /// True when a record of `level` from `function` holds `text`.
     bool has(int level, const std::string& function, const std::string& text) const {
         for (const auto& record : records)
-            if (record.level == level && function == record.function &&
-                record.message.find(text) != std::string::npos)
+            if (record.level == level && function == record.function && record.message.find(text) != std::string::npos)
                 return true;
         return false;
     }
@@ -135,12 +133,19 @@ struct MaxTranslationGuard {
     ~MaxTranslationGuard() { PhysicsWorld::setMaxTranslation(PhysicsWorld::kDefaultMaxTranslation); }
 };
 
-/// A game on a fake context, in a fresh data folder that is the working directory.
-struct GameHarness {
+/// The screen a harness draws on: a context that records what it is asked and draws nothing.
+struct FakeScreen {
+    FakeContext context;
+};
+
+/// A game on the context of `Screen` (a type with a member `context`, a `gr::Context` or a
+/// reference to one), in a fresh data folder that is the working directory.
+template <class Screen> struct BasicGameHarness {
     TempFolder folder;
     FakeOS os;
     TestApp app{os};
-    FakeContext context;
+    Screen screen;
+    decltype(Screen::context)& context = screen.context;
     CameraZoom zoom;
     lang::Ref<lua::LuaState> lua{new lua::LuaState()};
     lang::Ref<game::LuaResources> resources{new game::LuaResources(*lua, context)};
@@ -162,7 +167,10 @@ struct GameHarness {
     std::string failureOf(const std::string& source) {
         return testsupport::failureOf([&] { run(source); });
     }
-    ~GameHarness() { game = nullptr; }
+    ~BasicGameHarness() { game = nullptr; }
 };
+
+/// A game on a fake context.
+using GameHarness = BasicGameHarness<FakeScreen>;
 
 } // namespace gametest
