@@ -16,7 +16,10 @@ std::vector<Picture> blockPictures();
 std::vector<Picture> creaturePictures();
 /// The parts of the slingshot, assembled by the composite description beside this file.
 std::vector<Picture> slingshotPictures();
-/// Sky, sun, hill, cloud, the stars of the score and the dots of the flight trail.
+/// Sky, sun, hills, cloud, grass, the stars of the score.
 std::vector<Picture> sceneryPictures();
+/// The flight trail, the aiming dots, the particles and the rubber band, under the names the
+/// engine and the particle table use.
+std::vector<Picture> effectPictures();
 
 } // namespace art

@@ -1,4 +1,5 @@
-// The backdrop (sky, sun, a distant hill, a cloud) and the small pictures of the score display.
+// The backdrop (sky, sun, hills, a cloud, the grass in front) and the small pictures of the score
+// display.
 #include "Noise.h"
 #include "Paints.h"
 #include "Pictures.h"
@@ -37,7 +38,8 @@ Picture hill() {
                                   roundedRect(-10, -10, kWidth + 10, kHeight, 0));
     canvas.fill(shape, [](float x, float y, float) {
         const float patches = fractalNoise(x / 30, y / 30, 41, 3);
-        return mix(mix({0.56f, 0.78f, 0.52f}, {0.40f, 0.63f, 0.42f}, y / kHeight), {0.47f, 0.70f, 0.44f}, patches * 0.5f);
+        return mix(mix({0.56f, 0.78f, 0.52f}, {0.40f, 0.63f, 0.42f}, y / kHeight), {0.47f, 0.70f, 0.44f},
+                   patches * 0.5f);
     });
     return {"hill", canvas, kWidth / 2, kHeight};
 }
@@ -50,7 +52,9 @@ Picture cloud() {
     };
     for (const Puff& puff : {Puff{36, 40, 18}, Puff{60, 28, 24}, Puff{88, 34, 20}, Puff{106, 44, 13}})
         shape = unite(shape, circle(puff.x, puff.y, puff.radius));
-    canvas.fill(shape, [](float, float y, float) { return mix({1, 1, 1, 0.95f}, {0.84f, 0.89f, 0.96f, 0.95f}, (y - 20) / 40); });
+    canvas.fill(shape, [](float, float y, float) {
+        return mix({1, 1, 1, 0.95f}, {0.84f, 0.89f, 0.96f, 0.95f}, (y - 20) / 40);
+    });
     return {"cloud", canvas, 64, 32};
 }
 
@@ -71,10 +75,35 @@ Picture star(const char* name, Paint inside) {
     return {name, canvas, 16, 16};
 }
 
-Picture trailDot() {
-    Canvas canvas(8, 8);
-    canvas.fill(circle(4, 4, 3), flat({1, 1, 1, 0.85f}));
-    return {"trail", canvas, 4, 4};
+// A band of distant hills whose left and right edges meet, so the layer tiles without a seam.
+Picture farHills() {
+    constexpr int kWidth = 512, kHeight = 120;
+    constexpr float kTau = 6.2831853f;
+    Canvas canvas(kWidth, kHeight);
+    const Shape ridge = [](float x, float y) {
+        const float top = 60 - 22 * std::sin(x / kWidth * kTau * 2) - 14 * std::sin(x / kWidth * kTau * 5 + 1);
+        return top - y;
+    };
+    canvas.fill(ridge, [](float, float y, float) {
+        return mix({0.55f, 0.70f, 0.80f}, {0.48f, 0.64f, 0.62f}, y / kHeight);
+    });
+    return {"hills_far", canvas, 0, kHeight};
+}
+
+// The grass in front of the world: blades along its top edge over the ground's colour, tiling
+// sideways. Its pivot is the ground line, a little below the blades' roots.
+Picture grass() {
+    constexpr int kWidth = 128, kHeight = 24;
+    constexpr float kTau = 6.2831853f;
+    Canvas canvas(kWidth, kHeight);
+    const Shape blades = [](float x, float y) {
+        const float tips = 8 + 4 * std::sin(x / kWidth * kTau * 16) + 2 * std::sin(x / kWidth * kTau * 7);
+        return tips - y;
+    };
+    canvas.fill(blades, [](float x, float y, float) {
+        return mix({0.50f, 0.78f, 0.36f}, {0.36f, 0.62f, 0.26f}, y / kHeight + 0.2f * noise(x * 0.3f, 0, 5));
+    });
+    return {"grass", canvas, 0, 12};
 }
 
 } // namespace
@@ -86,7 +115,8 @@ std::vector<Picture> sceneryPictures() {
             cloud(),
             star("star_full", ballPaint({1.0f, 0.94f, 0.50f}, {0.93f, 0.58f, 0.05f}, 16, 17, 12)),
             star("star_empty", flat({0.72f, 0.74f, 0.78f, 0.75f})),
-            trailDot()};
+            farHills(),
+            grass()};
 }
 
 } // namespace art
