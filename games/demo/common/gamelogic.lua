@@ -2,7 +2,9 @@
 -- physics world makes the blocks tumble; hits damage them, and broken blocks and targets are
 -- removed. Three birds a round; the tower is rebuilt when they are spent or both targets are gone.
 -- Tap (or click) and pull back from the slingshot to aim, let go to launch; left alone, the demo
--- launches by itself. Sprites are drawn upright: rotation comes with the engine's scene drawing.
+-- launches by itself. The engine draws the scene: the theme's layers, the objects turned as their
+-- bodies turn, the flight trail, the aiming dots and the particles; the script adds the slingshot
+-- and the score display.
 -- L switches between English and Finnish, M turns the music off and on, Escape quits.
 
 local PIXELS_PER_UNIT = 20
@@ -33,8 +35,15 @@ local PLAIN = ""
 local HUD_FONT, TITLE_FONT = "hud", "title"
 -- The sky picture is stretched past the screen's edges, so that its soft borders stay out of view.
 local SKY_MARGIN = 60
--- Clouds drifting across the sky: start x, height and speed (pixels, pixels a second).
-local CLOUDS = { { x = 120, y = 90, speed = 6 }, { x = 520, y = 150, speed = 4 } }
+-- Where the slingshot's two prongs hold the rubber band, pixels from the slingshot's position, and
+-- the band's thickness.
+local PRONGS = { { x = -9, y = -14 }, { x = 9, y = -14 } }
+local BAND_THICKNESS = 5
+-- Particles a breaking block throws, by material (the particle table's effect names).
+local BREAK_PARTICLES = { wood = "wood", stone = "stone", ice = "ice" }
+-- A landing this hard (the engine's damage value) raises dust; a bird hit this hard loses feathers.
+local DUST_DAMAGE = 1.5
+local FEATHER_DAMAGE = 1
 
 -- The mixer's tracks: effects on 0 (any number at once), the music on 1, rolling on 2 (where the
 -- engine plays the rolling sounds) and impacts on 3, which the engine lets play three at a time,
@@ -61,7 +70,6 @@ local shotClock = 0
 local birdsLeft = 0
 local birdCount = 0
 local birdName = nil
-local trail = {}
 local pull = nil
 local banner = nil
 local bannerClock = 0
@@ -82,11 +90,13 @@ end
 local function placeBlock(name, placed)
     local definition = blockTable.definitions[placed.definition]
     local material = blockTable.materials[definition.material]
+    -- The ground has no sprite: the theme's grass and ground colour show it.
+    local sprite = definition.sprite or ""
     if definition.radius then
-        createCircle(name, "", placed.x, placed.y, definition.radius, material.density, material.friction,
+        createCircle(name, sprite, placed.x, placed.y, definition.radius, material.density, material.friction,
                      material.restitution, false, 1)
     else
-        createBox(name, "", placed.x, placed.y, definition.width, definition.height, material.density,
+        createBox(name, sprite, placed.x, placed.y, definition.width, definition.height, material.density,
                   material.friction, material.restitution, true, false, 1)
     end
     setColliderType(name, definition.colliderType or 0)
@@ -100,8 +110,6 @@ local function placeBlock(name, placed)
     block.materialName = definition.material
     block.strength = material.strength
     block.ignoreGroundDamage = definition.colliderType == 2
-    block.sprite = definition.sprite
-    block.tiled = definition.tiled
 end
 
 local function targetsLeft()
@@ -117,6 +125,10 @@ end
 local function buildLevel()
     loadLevel("/levels/demo", "")
     setTheme(loadedObjects.theme)
+    for _, placed in ipairs(loadedObjects.themeSprites or {}) do
+        createThemeSprite(unpack(placed))
+    end
+    physicsToWorld = PIXELS_PER_UNIT
     local theme = blockTable.themes[loadedObjects.theme]
     setBGColor(theme.color.r, theme.color.g, theme.color.b)
     -- Placed in name order, so that every run builds the same world.
@@ -218,17 +230,15 @@ local function launchBird(vx, vy)
     birdCount = birdCount + 1
     birdName = "bird" .. birdCount
     local x, y = SLING_X + (pull and pull.x or 0) / PIXELS_PER_UNIT, SLING_Y + (pull and pull.y or 0) / PIXELS_PER_UNIT
-    createCircle(birdName, "", x, y, BIRD_RADIUS, 2, 0.5, 0.3, true, 2)
+    createCircle(birdName, "bird", x, y, BIRD_RADIUS, 2, 0.5, 0.3, true, 2)
     setColliderType(birdName, 3)
     local bird = objects.world[birdName]
     bird.damageFactors = "red"
     bird.shot = true
-    bird.sprite = "bird"
     setVelocity(birdName, vx, vy)
     res.playAudio("launch", math.min(1, math.sqrt(vx * vx + vy * vy) / LAUNCH_FULL_SPEED), 0, EFFECT_TRACK)
     flyingBird = bird
     startNewTrajectory()
-    trail = {}
     pull = nil
     birdsLeft = birdsLeft - 1
     launches = launches + 1
@@ -261,16 +271,32 @@ local function shotIsOver()
     return bird == nil or bird.frozen or shotClock > SHOT_TIME_LIMIT or (shotClock > 1.5 and not hasMovingObjects)
 end
 
+-- Emits `count` particles of the effect `name` at the object `name`'s position.
+local function emitAt(objectName, effect, count)
+    local object = objects.world[objectName]
+    if object then
+        particles.addParticles(effect, count, object.x * PIXELS_PER_UNIT, object.y * PIXELS_PER_UNIT, 16, 16, 0, false,
+                               false)
+    end
+end
+
 function birdCollision(bird, target, damage, applied)
     score = score + math.floor(applied * POINTS_PER_DAMAGE)
     soundImpact(target, damage)
+    if damage >= FEATHER_DAMAGE then
+        emitAt(bird, "feathers", 4)
+    end
 end
 
 function blockCollision(a, b, damage, applied)
     score = score + math.floor(applied * POINTS_PER_DAMAGE)
     -- The block that lands sounds, not the ground under it.
     local first = objects.world[a]
-    soundImpact((first and first.materialName == "ground") and b or a, damage)
+    local landing = (first and first.materialName == "ground") and b or a
+    soundImpact(landing, damage)
+    if damage >= DUST_DAMAGE then
+        emitAt(landing, "dust", 3)
+    end
 end
 
 function removeBlocks()
@@ -280,6 +306,7 @@ function removeBlocks()
     for name in pairs(deadBlocks) do
         local object = objects.world[name]
         if object then
+            emitAt(name, BREAK_PARTICLES[object.materialName] or "sparkles", 10)
             removeObject(name)
             objects.world[name] = nil
             score = score + POINTS_PER_BREAK
@@ -332,53 +359,35 @@ local function play(dt)
     end
 end
 
--- Draws `sprite` side by side from `left` to `right` (pixels) with its top at `top`, leaving out
--- the copies that would fall outside the screen.
-local function drawTiled(sprite, left, top, right)
-    local tileWidth = res.getSpriteBounds(sprite)
-    local x = left + math.max(0, math.floor(-left / tileWidth)) * tileWidth
-    while x < math.min(right, screenWidth) do
-        res.drawSprite(sprite, x, top, "TOP", "LEFT")
-        x = x + tileWidth
-    end
-end
-
-local function drawObject(object)
-    local x, y = toScreen(object.x, object.y)
-    if object.tiled then
-        local halfWidth, halfHeight = object.width * PIXELS_PER_UNIT / 2, object.height * PIXELS_PER_UNIT / 2
-        drawTiled(object.sprite, x - halfWidth, y - halfHeight, x + halfWidth)
-    else
-        res.drawSprite(object.sprite, x, y)
-    end
-end
-
-local function drawBackdrop()
+-- The sky behind everything, in screen space: the theme's layers and the world are drawn over it.
+local function drawSky()
     res.drawSprite("sky", -SKY_MARGIN, -SKY_MARGIN, "TOP", "LEFT", screenWidth + 2 * SKY_MARGIN,
                    screenHeight + 2 * SKY_MARGIN)
     res.drawSprite("sun", screenWidth - 100, 70)
-    local span = screenWidth + 200
-    for _, cloud in ipairs(CLOUDS) do
-        res.drawSprite("cloud", (cloud.x + clock * cloud.speed) % span - 100, cloud.y)
-    end
-    local _, groundY = toScreen(0, 0)
-    res.drawSprite("hill", 170, groundY)
-    res.drawSprite("hill", 660, groundY)
 end
 
--- The slingshot, the bird waiting in it (pulled back while the player aims) and the birds still
--- to come, queued on the ground behind it.
+-- The slingshot, the bird waiting in it (pulled back while the player aims, with the rubber band
+-- and the aiming dots) and the birds still to come, queued on the ground behind it. Drawn in
+-- scene pixels: the render state still holds the camera the engine's scene drawing left there.
 local function drawSlingshot()
-    local x, y = toScreen(SLING_X, SLING_Y)
-    local _, groundY = toScreen(0, 0)
+    local x, y = SLING_X * PIXELS_PER_UNIT, SLING_Y * PIXELS_PER_UNIT
     res.drawCompoSprite("slingshot", x, y)
     local waiting = birdsLeft
     if birdName == nil and birdsLeft > 0 and banner == nil then
-        res.drawSprite("bird", x + (pull and pull.x or 0), y + (pull and pull.y or 0))
+        local birdX, birdY = x + (pull and pull.x or 0), y + (pull and pull.y or 0)
+        if pull then
+            rubberBandPos = { x = birdX / PIXELS_PER_UNIT, y = birdY / PIXELS_PER_UNIT }
+            drawSlingScopeNative(-pull.x * PULL_SPEED, -pull.y * PULL_SPEED, 0)
+            drawRubberband(x + PRONGS[1].x, y + PRONGS[1].y, birdX, birdY, BAND_THICKNESS, "RUBBERBAND")
+        end
+        res.drawSprite("bird", birdX, birdY)
+        if pull then
+            drawRubberband(x + PRONGS[2].x, y + PRONGS[2].y, birdX, birdY, BAND_THICKNESS, "RUBBERBAND")
+        end
         waiting = waiting - 1
     end
     for i = 1, waiting do
-        res.drawSprite("bird", x - 20 - i * 28, groundY - BIRD_RADIUS * PIXELS_PER_UNIT)
+        res.drawSprite("bird", x - 20 - i * 28, -BIRD_RADIUS * PIXELS_PER_UNIT)
     end
 end
 
@@ -437,21 +446,16 @@ function update(dt)
     end
     keepMusic()
 
-    drawBackdrop()
+    drawSky()
+    setTopLeft(VIEW_LEFT * PIXELS_PER_UNIT, VIEW_TOP * PIXELS_PER_UNIT)
+    setWorldScale(1)
+    drawBackgroundNative()
+    drawGameNative()
     drawSlingshot()
-    local bird = birdName and objects.world[birdName]
-    if bird then
-        local x, y = toScreen(bird.x, bird.y)
-        if #trail == 0 or math.abs(trail[#trail][1] - x) > 20 then
-            trail[#trail + 1] = { x, y }
-        end
-    end
-    for _, point in ipairs(trail) do
-        res.drawSprite("trail", point[1], point[2])
-    end
-    for _, object in pairs(objects.world) do
-        drawObject(object)
-    end
+    drawForegroundNative()
+    drawParticlesNative()
+    -- Back to screen space for the score display.
+    setRenderState(0, 0, 1, 1, 0, 0, 0, 1)
     drawHud()
     local cx, cy = cursor.x or 0, cursor.y or 0
     drawRect(0, 0, 0, 1, cx - 8, cy - 1, cx + 8, cy + 1, false)

@@ -12,3 +12,9 @@ world = {
     target1 = { definition = "target", name = "target1", x = 26, y = -0.8, angle = 0 },
     target2 = { definition = "target", name = "target2", x = 26, y = -8.8, angle = 0 },
 }
+-- Clouds drifting over the far hills: { name, sprite, x, y, drift (pixels a second), parallax x,
+-- parallax y, angle, layer (0: the first background layer) }.
+themeSprites = {
+    { "cloud1", "cloud", 40, -410, 6, 1, 1, 0, 0 },
+    { "cloud2", "cloud", 470, -350, 4, 1, 1, 0, 0 },
+}

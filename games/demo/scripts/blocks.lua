@@ -29,11 +29,20 @@ damageFactors = {
     },
 }
 
+-- Themes: the sky and ground colours, and the layers drawn behind and in front of the world.
+-- A sprite layer is { name, sprite, parallax of the sprites placed on it, depth factor (drawn at
+-- that scale, moving that much with the camera), tiled, extra width }; its sprite stands on the
+-- ground line. The first foreground layer's line is where the ground colour starts.
 themes = {
     meadow = {
         color = { r = 120, g = 190, b = 235 },
         groundColor = { r = 92, g = 158, b = 66 },
-        bgLayers = { { rect = { r = 255, g = 237, b = 115, a = 255 } } },
-        fgLayers = {},
+        bgLayers = {
+            { "far", "hills_far", 0.3, 0.6, true, 4 },
+            { "near", "hill", 1, 0.85, true, 4 },
+        },
+        fgLayers = {
+            { "grass", "grass", 1, 1 },
+        },
     },
 }
