@@ -45,6 +45,9 @@ Velocity emitterVelocity(const ParticleDefinition& definition, float x, float y,
 
 /// The direction of travel in [0, 2π); 0 for a particle at rest.
 float heading(Velocity velocity) {
+    // Mirroring a particle at rest leaves -0 in x, which atan2 would read as pointing left.
+    if (velocity.x == 0.0f && velocity.y == 0.0f)
+        return 0.0f;
     float angle = std::atan2(velocity.y, velocity.x);
     if (angle < 0.0f)
         angle += kTwoPi;
