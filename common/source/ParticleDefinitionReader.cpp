@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <span>
 
 namespace {
 
@@ -14,33 +15,71 @@ constexpr int kMostAnimationLoops = 1000;
 /// Sprite indexes are 16 bits wide in a particle.
 constexpr int kMostSprites = std::numeric_limits<std::uint16_t>::max();
 
+/// A number of a definition's table (or of one of its emitter tables) and where it goes.
+struct NumberField {
+    const char* key;
+    float ParticleDefinition::*member;
+    float fallback = 0.0f;
+};
+
+using D = ParticleDefinition;
+constexpr NumberField kNumbers[] = {
+    {"lifeTime", &D::lifeTime},
+    {"gravityX", &D::gravityX},
+    {"gravityY", &D::gravityY},
+    {"minAngleVel", &D::minAngleVelocity},
+    {"maxAngleVel", &D::maxAngleVelocity},
+    {"minScaleBegin", &D::minScaleBegin},
+    {"maxScaleBegin", &D::maxScaleBegin},
+    {"minScaleEnd", &D::minScaleEnd},
+    {"maxScaleEnd", &D::maxScaleEnd},
+};
+constexpr NumberField kBoxNumbers[] = {
+    {"minVelX", &D::minVelocityX},
+    {"maxVelX", &D::maxVelocityX},
+    {"minVelY", &D::minVelocityY},
+    {"maxVelY", &D::maxVelocityY},
+};
+constexpr NumberField kCircleNumbers[] = {
+    {"minVel", &D::minSpeed},
+    {"maxVel", &D::maxSpeed},
+    {"minAngleEmitter", &D::minEmitterAngle, 0.0f},
+    {"maxAngleEmitter", &D::maxEmitterAngle, 360.0f},
+};
+constexpr NumberField kBatNumbers[] = {{"targetX", &D::batTargetX}, {"targetY", &D::batTargetY}};
+constexpr NumberField kTargetNumbers[] = {
+    {"targetX", &D::targetX}, {"targetY", &D::targetY}, {"killEarlyPercent", &D::killEarly, 1.0f}};
+
 float numberOr(const lua::LuaTable& table, const char* key, float fallback) {
     return table.isNumber(key) ? table.getNumber(key) : fallback;
 }
 
+void readNumbers(const lua::LuaTable& table, std::span<const NumberField> fields, ParticleDefinition& definition) {
+    for (const NumberField& field : fields)
+        definition.*field.member = numberOr(table, field.key, field.fallback);
+}
+
+/// The emitter, the first of these that is a table.
+struct EmitterTable {
+    const char* key;
+    ParticleEmitterKind kind;
+    std::span<const NumberField> fields;
+};
+constexpr EmitterTable kEmitters[] = {
+    {"emitter_box", ParticleEmitterKind::Box, kBoxNumbers},
+    {"emitter_circle", ParticleEmitterKind::Circle, kCircleNumbers},
+    {"emitter_bat", ParticleEmitterKind::Bat, kBatNumbers},
+};
+
 void readEmitter(const std::string& name, const lua::LuaTable& table, ParticleDefinition& definition) {
-    if (table.isTable("emitter_box")) {
-        const lua::LuaTable box = table.getTable("emitter_box");
-        definition.emitter = ParticleEmitterKind::Box;
-        definition.minVelocityX = box.getNumber("minVelX");
-        definition.maxVelocityX = box.getNumber("maxVelX");
-        definition.minVelocityY = box.getNumber("minVelY");
-        definition.maxVelocityY = box.getNumber("maxVelY");
-    } else if (table.isTable("emitter_circle")) {
-        const lua::LuaTable circle = table.getTable("emitter_circle");
-        definition.emitter = ParticleEmitterKind::Circle;
-        definition.minSpeed = circle.getNumber("minVel");
-        definition.maxSpeed = circle.getNumber("maxVel");
-        definition.minEmitterAngle = numberOr(circle, "minAngleEmitter", 0.0f);
-        definition.maxEmitterAngle = numberOr(circle, "maxAngleEmitter", 360.0f);
-    } else if (table.isTable("emitter_bat")) {
-        const lua::LuaTable bat = table.getTable("emitter_bat");
-        definition.emitter = ParticleEmitterKind::Bat;
-        definition.batTargetX = bat.getNumber("targetX");
-        definition.batTargetY = bat.getNumber("targetY");
-    } else {
-        throw lang::Exception(lang::Format("The particle definition \"{0}\" has no emitter", name));
+    for (const EmitterTable& emitter : kEmitters) {
+        if (table.isTable(emitter.key)) {
+            definition.emitter = emitter.kind;
+            readNumbers(table.getTable(emitter.key), emitter.fields, definition);
+            return;
+        }
     }
+    throw lang::Exception(lang::Format("The particle definition \"{0}\" has no emitter", name));
 }
 
 } // namespace
@@ -52,15 +91,7 @@ ParticleDefinition readParticleDefinition(const std::string& name, const lua::Lu
         for (int i = 1; i <= kMostSprites && sprites.isString(i); ++i)
             definition.spriteNames.push_back(sprites.getString(i));
     }
-    definition.lifeTime = table.getNumber("lifeTime");
-    definition.gravityX = table.getNumber("gravityX");
-    definition.gravityY = table.getNumber("gravityY");
-    definition.minAngleVelocity = table.getNumber("minAngleVel");
-    definition.maxAngleVelocity = table.getNumber("maxAngleVel");
-    definition.minScaleBegin = table.getNumber("minScaleBegin");
-    definition.maxScaleBegin = table.getNumber("maxScaleBegin");
-    definition.minScaleEnd = table.getNumber("minScaleEnd");
-    definition.maxScaleEnd = table.getNumber("maxScaleEnd");
+    readNumbers(table, kNumbers, definition);
     definition.randomizeBirthPosition =
         !table.isBoolean("randomizeBirthPosition") || table.getBoolean("randomizeBirthPosition");
     definition.animated = table.getString("animation") == "lifeTime";
@@ -69,12 +100,11 @@ ParticleDefinition readParticleDefinition(const std::string& name, const lua::Lu
     definition.alwaysLoad = table.isBoolean("alwaysLoad") && table.getBoolean("alwaysLoad");
     readEmitter(name, table, definition);
     if (table.isTable("particle_target")) {
-        const lua::LuaTable target = table.getTable("particle_target");
         definition.targeted = true;
-        definition.targetX = target.getNumber("targetX");
-        definition.targetY = target.getNumber("targetY");
-        const float killEarly = numberOr(target, "killEarlyPercent", 1.0f);
-        definition.killEarly = killEarly > 0.0f ? killEarly : 1.0f;
+        readNumbers(table.getTable("particle_target"), kTargetNumbers, definition);
+        // 0 or less would never arrive.
+        if (!(definition.killEarly > 0.0f))
+            definition.killEarly = 1.0f;
     }
     return definition;
 }

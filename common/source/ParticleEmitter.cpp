@@ -24,16 +24,15 @@ Velocity aimed(float dx, float dy, float seconds) {
 }
 
 Velocity emitterVelocity(const ParticleDefinition& definition, float x, float y, ScreenSize screen,
-                         std::mt19937& random) {
+                         ParticleRandom& random) {
     switch (definition.emitter) {
     case ParticleEmitterKind::Box: {
-        const float vx = particlerandom::between(random, definition.minVelocityX, definition.maxVelocityX);
-        return {vx, particlerandom::between(random, definition.minVelocityY, definition.maxVelocityY)};
+        const float vx = random.between(definition.minVelocityX, definition.maxVelocityX);
+        return {vx, random.between(definition.minVelocityY, definition.maxVelocityY)};
     }
     case ParticleEmitterKind::Circle: {
-        const float speed = particlerandom::between(random, definition.minSpeed, definition.maxSpeed);
-        const float angle =
-            particlerandom::between(random, definition.minEmitterAngle, definition.maxEmitterAngle) * kRadiansPerDegree;
+        const float speed = random.between(definition.minSpeed, definition.maxSpeed);
+        const float angle = random.between(definition.minEmitterAngle, definition.maxEmitterAngle) * kRadiansPerDegree;
         return {speed * std::cos(angle), speed * std::sin(angle)};
     }
     case ParticleEmitterKind::Bat:
@@ -57,7 +56,8 @@ float heading(Velocity velocity) {
 } // namespace
 
 Particle emitParticle(const ParticleDefinition& definition, ParticleDefinitionId id, const ParticleEmission& emission,
-                      ScreenSize screen, std::mt19937& random) {
+                      ScreenSize screen, std::mt19937& generator) {
+    ParticleRandom random(generator);
     Particle particle;
     particle.definition = id;
     particle.layer = emission.layer;
@@ -65,8 +65,8 @@ Particle emitParticle(const ParticleDefinition& definition, ParticleDefinitionId
     particle.x = emission.x;
     particle.y = emission.y;
     if (definition.randomizeBirthPosition) {
-        const float reach = particlerandom::unit(random) - 0.5f;
-        const float direction = particlerandom::unit(random) * kTwoPi;
+        const float reach = random.unit() - 0.5f;
+        const float direction = random.unit() * kTwoPi;
         particle.x += std::cos(direction) * reach * emission.spreadX;
         particle.y += std::sin(direction) * reach * emission.spreadY;
     }
@@ -77,8 +77,7 @@ Particle emitParticle(const ParticleDefinition& definition, ParticleDefinitionId
         velocity = aimed(definition.targetX - particle.x, definition.targetY - particle.y, arrival);
         particle.lifetime = std::min(definition.lifeTime, arrival);
     }
-    particle.angularVelocity =
-        particlerandom::between(random, definition.minAngleVelocity, definition.maxAngleVelocity);
+    particle.angularVelocity = random.between(definition.minAngleVelocity, definition.maxAngleVelocity);
     if (emission.mirrored && definition.emitter != ParticleEmitterKind::Bat && !definition.targeted) {
         velocity.x = -velocity.x;
         particle.angularVelocity = -particle.angularVelocity;
@@ -86,11 +85,11 @@ Particle emitParticle(const ParticleDefinition& definition, ParticleDefinitionId
     particle.velocityX = velocity.x;
     particle.velocityY = velocity.y;
     particle.angle = heading(velocity);
-    particle.scaleBegin = particlerandom::between(random, definition.minScaleBegin, definition.maxScaleBegin);
-    particle.scaleEnd = particlerandom::between(random, definition.minScaleEnd, definition.maxScaleEnd);
+    particle.scaleBegin = random.between(definition.minScaleBegin, definition.maxScaleBegin);
+    particle.scaleEnd = random.between(definition.minScaleEnd, definition.maxScaleEnd);
     particle.scale = particle.scaleBegin;
     const int sprites = static_cast<int>(definition.spriteNames.size());
     if (!definition.animated && sprites > 1)
-        particle.sprite = static_cast<std::uint16_t>(particlerandom::index(random, sprites));
+        particle.sprite = static_cast<std::uint16_t>(random.index(sprites));
     return particle;
 }

@@ -28,8 +28,8 @@ struct ScreenSize {
 };
 
 /// A new particle of `definition` (stored under `id`) born by `emission`, its random choices
-/// drawn from `random`. A particle aimed at a point arrives there when its life ends: with
+/// drawn from `generator`. A particle aimed at a point arrives there when its life ends: with
 /// "particle_target" that life is shortened to the arrival time, so it dies on arrival. A life
 /// of 0 seconds or less gives an aimed particle no velocity (it dies at its first update).
 Particle emitParticle(const ParticleDefinition& definition, ParticleDefinitionId id, const ParticleEmission& emission,
-                      ScreenSize screen, std::mt19937& random);
+                      ScreenSize screen, std::mt19937& generator);

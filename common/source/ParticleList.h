@@ -5,7 +5,10 @@
 
 #include <cstddef>
 #include <span>
+#include <type_traits>
 #include <vector>
+
+static_assert(std::is_trivially_copyable_v<Particle>, "removal copies particles over each other");
 
 /// One list of live particles, stored by value in one block. A dead particle is replaced by the
 /// last one, so removal never moves the rest (nor allocates) but changes the drawing order of the
@@ -17,8 +20,11 @@ public:
 
     /// The live particles in drawing order.
     const std::vector<Particle>& particles() const { return m_particles; }
+    /// The number of live particles.
     std::size_t size() const { return m_particles.size(); }
+    /// Appends a particle, drawn after the others.
     void add(const Particle& particle) { m_particles.push_back(particle); }
+    /// Removes every particle.
     void clear() { m_particles.clear(); }
 
     /// Ages every particle by `dt` seconds. One that outlived its lifetime or fell below the

@@ -21,6 +21,7 @@ std::optional<ParticleDefinitionId> ParticleSystem::findDefinition(const std::st
 ParticleDefinitionId ParticleSystem::define(const std::string& name, ParticleDefinition definition) {
     if (const std::optional<ParticleDefinitionId> id = findDefinition(name)) {
         m_definitions[*id] = std::move(definition);
+        resolveSprites(*id);
         return *id;
     }
     if (m_definitions.size() > std::numeric_limits<ParticleDefinitionId>::max())
@@ -29,6 +30,7 @@ ParticleDefinitionId ParticleSystem::define(const std::string& name, ParticleDef
     m_definitions.push_back(std::move(definition));
     m_sprites.emplace_back();
     m_ids.emplace(name, id);
+    resolveSprites(id);
     return id;
 }
 

@@ -54,10 +54,11 @@ public:
 
     /// The id of the definition stored under `name`, if any.
     std::optional<ParticleDefinitionId> findDefinition(const std::string& name) const;
+    /// The definition of a valid id (one `define` returned).
     const ParticleDefinition& definition(ParticleDefinitionId id) const { return m_definitions[id]; }
     /// Stores `definition` under `name`, replacing one of that name in place (its live
     /// particles take on the new one); returns its id. Raises `lang::Exception` when the table
-    /// of ids is full.
+    /// of ids is full. The definition's sprites are looked up now and at each emission.
     ParticleDefinitionId define(const std::string& name, ParticleDefinition definition);
 
     /// Above `count` live particles in a list, an emission is cut by `factor`.
@@ -75,8 +76,10 @@ public:
              bool ignoreLimits);
     /// Advances `list` by `dt` seconds (see `ParticleList::update`).
     void update(ParticleListKind list, float dt);
+    /// Empties one list, or all three.
     void clear(ParticleListKind list) { listOf(list).clear(); }
     void clearAll();
+    /// The particles of one list.
     const ParticleList& list(ParticleListKind list) const { return m_lists[static_cast<int>(list)]; }
 
     /// Draws the menu list in screen pixels, each particle scaled by `menuScale` times its own

@@ -96,7 +96,7 @@ int Particles::addLevelParticles(lua::LuaState& lua) {
     const int first = firstArgument(lua);
     ParticleEmission emission;
     emission.layer = lang::truncateTo<std::int16_t>(game::optionalNumber(lua, first + 6, 0.0f));
-    emission.mirrored = particlerandom::unit(m_random) >= 0.5f;
+    emission.mirrored = ParticleRandom(m_random).unit() >= 0.5f;
     emitFromArguments(lua, first, ParticleListKind::Level, emission);
     return 0;
 }

@@ -31,6 +31,7 @@ public:
               std::mt19937& random);
     ~Particles() override;
 
+    /// The lists, limits and definitions the natives work on.
     ParticleSystem& system() { return m_system; }
     /// The id of the definition `name`, read from the scripts when it is not known yet or asks
     /// to be read always. Raises `lang::Exception` when the scripts have no such definition.
