@@ -24,6 +24,7 @@ void GameLua::update(float dt) {
         updatePhysics(dt);
     playRollingSounds();
     callScript("update", {dt, dt});
+    // The scenery moves only while the world runs; menus move always.
     if (m_physicsEnabled) {
         advanceWorldParticles(dt);
     }
