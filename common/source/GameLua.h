@@ -7,6 +7,7 @@
 #include "Impact.h"
 #include "JointRecord.h"
 #include "LevelAvailability.h"
+#include "Particles.h"
 #include "ThemeLayer.h"
 #include "Trajectories.h"
 #include "physics/ContactHandler.h"
@@ -404,6 +405,31 @@ private:
     /// The engine's one source of randomness (pass-through angles), seeded once.
     std::mt19937 m_random{std::random_device{}()};
     Trajectories m_trajectories;
+
+    // Particles (GameLuaParticles.cpp).
+public:
+    /// The particle lists, limits and definitions behind the scripts' "particles".
+    ParticleSystem& particleSystem() { return m_particles->system(); }
+
+private:
+    /// Creates the particle system with the start-up limits, publishes it as "particles" and
+    /// registers the particle natives.
+    void registerParticleNatives();
+    void loadParticleFile();
+    void clearParticles();
+    void drawParticlesNative();
+    void drawMenuParticlesInAdvance();
+    void drawLevelParticlesNative(int layer);
+    /// Empties the lists and puts the start-up limits back, as a level loads.
+    void resetParticles();
+    /// The frame's advance of the level list, then of the in-game list (while physics runs).
+    void advanceWorldParticles(float dt);
+    /// The frame's end: advances the menu list, and draws it unless the scripts did this frame.
+    void finishParticleFrame(float dt);
+
+    lang::Ref<Particles> m_particles;
+    /// Set when the scripts drew the menu particles themselves this frame.
+    bool m_particlesDrawn = false;
 
     // Sound (GameLuaAudio.cpp).
     /// "setChannelCountLimit"(track, limit): at most `limit` sounds at once on the mixer track

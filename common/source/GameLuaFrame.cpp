@@ -17,12 +17,18 @@ void GameLua::update(float dt) {
     // While a wheel zoom runs, the scripts' zoom level follows half of it, frame by frame.
     if (m_zoom.zoom() != m_zoom.zoomBeforeWheel())
         set("zoomLevel", getNumber("zoomLevel") + (m_zoom.zoom() - m_zoom.zoomBeforeWheel()) * 0.5f);
+    m_particlesDrawn = false;
     publishTouches();
     m_levelClock += dt;
     if (m_physicsEnabled)
         updatePhysics(dt);
     playRollingSounds();
     callScript("update", {dt, dt});
+    // The scenery moves only while the world runs; menus move always.
+    if (m_physicsEnabled) {
+        advanceWorldParticles(dt);
+    }
+    finishParticleFrame(dt);
 }
 
 void GameLua::publishTouches() {

@@ -124,9 +124,11 @@ void GameLua::loadLevel(const std::string& name, const std::string& key) {
     m_loading = true;
     try {
         loadBlockTable();
+        loadParticleFile();
         bindLevelTables();
         PhysicsWorld::setMaxTranslation(PhysicsWorld::kDefaultMaxTranslation);
         destroyLevelObjects();
+        resetParticles();
         m_trajectories.clear();
         try {
             set("loadedObjects", readLevel(name, key));
