@@ -23,6 +23,8 @@ void GameLua::update(float dt) {
         updatePhysics(dt);
     playRollingSounds();
     callScript("update", {dt, dt});
+    if (m_physicsEnabled)
+        driftThemeSprites(dt);
 }
 
 void GameLua::publishTouches() {
