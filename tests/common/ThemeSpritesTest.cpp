@@ -20,7 +20,9 @@ struct ThemedGame {
         gametest::writeScript("scripts/blocks.lua", R"(themes = { t = {
             color = {r = 0, g = 0, b = 0}, groundColor = {r = 0, g = 0, b = 0},
             bgLayers = { {"far", "HILLS", 1, 0.5, true, 10}, {rect = {r = 1, g = 2, b = 3, a = 4}} },
-            fgLayers = { {"near", "HILLS"} } } })");
+            fgLayers = { {"near", "HILLS"} } },
+          odd = { color = {r = 0, g = 0, b = 0}, groundColor = {r = 0, g = 0, b = 0},
+            bgLayers = { {"gone", "MISSING"}, {"flat", "HILLS", 1, 0} }, fgLayers = { {"flat", "HILLS", 1, 0} } } })");
         writeSheet(40);
         PathsAndFlags paths;
         paths.scriptPath = "scripts";
@@ -112,6 +114,9 @@ TEST(ThemeSpritesTest, DriftingSpritesWrapAroundTheScreenAfterTheUpdateCallback)
         {"past the left bound, moving right", -18.5f, 30.0f, -15.5f},
         {"past the right bound, moving left", 209.5f, -30.0f, 206.5f},
         {"standing still", -100.0f, 0.0f, -100.0f},
+        // The bounds are checked where the frame starts: the wrap comes a frame after the pass.
+        {"passing the left bound", -17.9f, -30.0f, -20.9f},
+        {"passing the right bound", 208.5f, 30.0f, 211.5f},
     };
     ThemedGame themed;
     themed.harness.run("setWorldScale(2)  setPhysicsSimulationScale(2)");
@@ -154,6 +159,14 @@ TEST(ThemeSpritesTest, ReloadingFindsEveryPictureAgain) {
     EXPECT_EQ(far.sprite.width, 60.0f);
     EXPECT_EQ(far.themeSprites[0].picture.sprite.get(), resources.findSprite("CLOUD"));
     EXPECT_EQ(themed.game().foregroundLayers()[0].sprite.width, 60.0f);
+}
+
+TEST(ThemeSpritesTest, LayersWithoutTileWidthOrScaleDrawNothingAndEnd) {
+    // A sprite that is not loaded has no width to tile by; a parallax of 0 has no scale and puts
+    // the ground nowhere.
+    ThemedGame themed;
+    themed.harness.run("setTheme('odd')  drawBackgroundNative()  drawForegroundNative()");
+    EXPECT_TRUE(themed.harness.context.rects.empty());
 }
 
 } // namespace
