@@ -410,8 +410,8 @@ private:
     void drawBackgroundNative();
     void drawForegroundNative();
     void drawLayer(int index);
-    void createThemeSprite(const std::string& name, const std::string& sprite, float x, float y, float extra,
-                           float px, float py, float angle, int layer);
+    void createThemeSprite(const std::string& name, const std::string& sprite, float x, float y, float extra, float px,
+                           float py, float angle, int layer);
     void modifyThemeSprite(const std::string& name, float x, float y, float px, float py, float angle, int layer);
     void removeThemeSprite(const std::string& name, int layer);
     void setThemeRectColour(int layer, float red, float green, float blue, float alpha);

@@ -104,8 +104,7 @@ void GameLua::drawRectLines(float x1, float y1, float x2, float y2, float width,
 // rectangle whose top-left corner is (x, y); nothing for a name that is not a loaded plain sprite
 void GameLua::drawTexturedRect(const std::string& sprite, float x, float y, float width, float height) {
     if (const game::Sprite* found = m_resources.findSprite(sprite))
-        found->drawScaled(m_context, x, y, width, height,
-                          {game::VerticalAnchor::Top, game::HorizontalAnchor::Left});
+        found->drawScaled(m_context, x, y, width, height, {game::VerticalAnchor::Top, game::HorizontalAnchor::Left});
 }
 
 // drawBoxNative(pieces, x, y, width, height, hanchor, vanchor [, colour]): a nine-slice box of

@@ -64,7 +64,9 @@ void GameLua::drawForegroundNative() {
 }
 
 // drawLayer(index): one layer, background layers first, then foreground layers
-void GameLua::drawLayer(int index) { ThemeLayerPainter(m_context, cameraOf(m_view)).draw(themeLayer(index, "drawLayer")); }
+void GameLua::drawLayer(int index) {
+    ThemeLayerPainter(m_context, cameraOf(m_view)).draw(themeLayer(index, "drawLayer"));
+}
 
 // createThemeSprite(name, sprite, x, y, extra, px, py, angle, layer): extra is the horizontal
 // drift velocity; a sprite that is not loaded is logged and draws nothing
@@ -79,8 +81,7 @@ void GameLua::createThemeSprite(const std::string& name, const std::string& spri
 
 // modifyThemeSprite(name, x, y, px, py, angle, layer): the first sprite of that name; its
 // picture and drift stay
-void GameLua::modifyThemeSprite(const std::string& name, float x, float y, float px, float py, float angle,
-                                int layer) {
+void GameLua::modifyThemeSprite(const std::string& name, float x, float y, float px, float py, float angle, int layer) {
     ThemeSprite* placed = findThemeSprite(themeLayer(layer, "modifyThemeSprite"), name);
     if (!placed)
         return;
@@ -98,8 +99,8 @@ void GameLua::removeThemeSprite(const std::string& name, int layer) {
 
 // setThemeRectColour(layer, r, g, b, a): components 0..255 of a background layer's colour
 void GameLua::setThemeRectColour(int layer, float red, float green, float blue, float alpha) {
-    layerIn(m_backgroundLayers, layer, "setThemeRectColour").colour = {
-        roundColourByte(red), roundColourByte(green), roundColourByte(blue), roundColourByte(alpha)};
+    layerIn(m_backgroundLayers, layer, "setThemeRectColour").colour = {roundColourByte(red), roundColourByte(green),
+                                                                       roundColourByte(blue), roundColourByte(alpha)};
 }
 
 // setThemeForegroundOffsetY(layer, offset): layer pixels, of a foreground layer
@@ -120,6 +121,6 @@ void GameLua::native_reloadIngameSprites() {
 }
 
 void GameLua::driftThemeSprites(float dt) {
-    ::driftThemeSprites(m_backgroundLayers, {dt, m_view.simulationScale, static_cast<float>(m_context.width()),
-                                             m_view.worldScale});
+    ::driftThemeSprites(m_backgroundLayers,
+                        {dt, m_view.simulationScale, static_cast<float>(m_context.width()), m_view.worldScale});
 }

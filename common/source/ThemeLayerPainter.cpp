@@ -81,8 +81,8 @@ void ThemeLayerPainter::fillGround(const ThemeLayer& firstForeground, const Them
     // Where the layer's sprite line (its pivot row) lands on the screen.
     const float parallax = firstForeground.parallax;
     const float top = (firstForeground.offsetY - m_camera.y / parallax) * parallax * m_camera.worldScale;
-    fillScreenFrom(top, packArgb(255, roundColourByte(colour.red), roundColourByte(colour.green),
-                             roundColourByte(colour.blue)));
+    fillScreenFrom(
+        top, packArgb(255, roundColourByte(colour.red), roundColourByte(colour.green), roundColourByte(colour.blue)));
     m_context.state() = m_base;
 }
 

@@ -1,7 +1,7 @@
 // Theme layers as the scene shows them: tiled across the screen, moving with the camera by
 // their parallax, and the ground below the foreground.
 #include "GlGameHarness.h"
-#include "SceneSheet.h"
+#include "ScenePixels.h"
 
 #include <gtest/gtest.h>
 
@@ -9,15 +9,17 @@
 
 namespace {
 
+using namespace scenetest;
+
 TEST(ThemeLayers, LayersMoveWithTheCameraByTheirParallax) {
-    scenetest::GlGameHarness harness;
+    GlGameHarness harness;
     gametest::writeScript("scripts/blocks.lua", R"(themes = { t = {
         color = {r = 0, g = 0, b = 0}, groundColor = {r = 255, g = 255, b = 0},
         bgLayers = { {"far", "FAR", 0.5, 0.5} }, fgLayers = { {"near", "NEAR", 1, 2} } } })");
     PathsAndFlags paths;
     paths.scriptPath = "scripts";
     harness.start(paths);
-    scenetest::writeSceneSheet();
+    writeSceneSheet();
     harness.run("res.createSpriteSheet('scene.dat')  setTheme('t')  "
                 "createThemeSprite('sun', 'NEAR', 50, 10, 0, 2, 1, 0, 0)");
 
@@ -29,43 +31,34 @@ TEST(ThemeLayers, LayersMoveWithTheCameraByTheirParallax) {
     struct Case {
         float cameraX, cameraY;
         const char* draw;
-        int x, y;
-        std::uint32_t colour;
+        std::vector<Pixel> pixels;
     };
     const Case cases[] = {
-        {-100, -100, "drawBackgroundNative()", 55, 90, 0x00FF00},
-        {-100, -100, "drawBackgroundNative()", 65, 90, 0xFF0000},
-        {-100, -100, "drawBackgroundNative()", 5, 90, 0xFF0000},
-        {-100, -100, "drawBackgroundNative()", 475, 90, 0x00FF00},
-        {-100, -100, "drawBackgroundNative()", 55, 75, 0},
-        {-100, -100, "drawBackgroundNative()", 55, 105, 0},
-        {-160, -60, "drawBackgroundNative()", 85, 50, 0x00FF00},
-        {-160, -60, "drawBackgroundNative()", 95, 50, 0xFF0000},
-        {-160, -60, "drawBackgroundNative()", 5, 50, 0x00FF00},
-        {-160, -60, "drawBackgroundNative()", 85, 90, 0},
-        {-100, -100, "drawBackgroundNative()", 110, 75, 0x0000FF},
-        {-100, -100, "drawBackgroundNative()", 150, 105, 0xFFFFFF},
-        {-100, -100, "drawBackgroundNative()", 95, 75, 0},
-        {-160, -60, "drawBackgroundNative()", 140, 40, 0x0000FF},
-        {-160, -60, "drawBackgroundNative()", 200, 65, 0xFFFFFF},
-        {-100, -100, "drawLayer(1)", 220, 50, 0x0000FF},
-        {-100, -100, "drawLayer(1)", 260, 50, 0xFFFFFF},
-        {-100, -100, "drawLayer(1)", 20, 50, 0xFFFFFF},
-        {-100, -100, "drawLayer(1)", 220, 110, 0},
-        {-160, -60, "drawLayer(1)", 340, 30, 0x0000FF},
-        {-160, -60, "drawLayer(1)", 380, 30, 0xFFFFFF},
-        {-160, -60, "drawLayer(1)", 20, 30, 0x0000FF},
-        {-100, -100, "drawForegroundNative()", 220, 50, 0x0000FF},
-        {-100, -100, "drawForegroundNative()", 220, 110, 0xFFFF00},
-        {-100, -100, "drawForegroundNative()", 220, 319, 0xFFFF00},
-        {-160, -60, "drawForegroundNative()", 20, 65, 0xFFFF00},
-        {-160, -60, "drawForegroundNative()", 20, 55, 0x0000FF},
+        {-100,
+         -100,
+         "drawBackgroundNative()",
+         {{55, 90, kGreen},
+          {65, 90, kRed},
+          {5, 90, kRed},
+          {475, 90, kGreen},
+          {55, 75, 0},
+          {55, 105, 0},
+          {110, 75, kBlue},
+          {150, 105, kWhite},
+          {95, 75, 0}}},
+        {-160,
+         -60,
+         "drawBackgroundNative()",
+         {{85, 50, kGreen}, {95, 50, kRed}, {5, 50, kGreen}, {85, 90, 0}, {140, 40, kBlue}, {200, 65, kWhite}}},
+        {-100, -100, "drawLayer(1)", {{220, 50, kBlue}, {260, 50, kWhite}, {20, 50, kWhite}, {220, 110, 0}}},
+        {-160, -60, "drawLayer(1)", {{340, 30, kBlue}, {380, 30, kWhite}, {20, 30, kBlue}}},
+        {-100, -100, "drawForegroundNative()", {{220, 50, kBlue}, {220, 110, 0xFFFF00}, {220, 319, 0xFFFF00}}},
+        {-160, -60, "drawForegroundNative()", {{20, 65, 0xFFFF00}, {20, 55, kBlue}}},
     };
     for (const Case& c : cases) {
-        const std::string script = "setTopLeft(" + std::to_string(c.cameraX) + ", " + std::to_string(c.cameraY) +
-                                   ")  " + c.draw;
-        const auto picture = harness.frame(script);
-        EXPECT_TRUE(colourNear(picture->rgb(c.x, c.y), c.colour, 2)) << script << " at " << c.x << "," << c.y;
+        const std::string script =
+            "setTopLeft(" + std::to_string(c.cameraX) + ", " + std::to_string(c.cameraY) + ")  " + c.draw;
+        expectPixels(*harness.frame(script), c.pixels, script);
     }
 }
 
