@@ -57,6 +57,7 @@ GameLua::GameLua(framework::App& app, CameraZoom& zoom, lua::LuaState& state, gr
     registerQueryNatives();
     registerJointNatives();
     registerParticleNatives();
+    registerThemeNatives();
     set("iapEnabled", false);
 
     set("uniqueDeviceId", m_deviceId);

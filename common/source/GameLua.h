@@ -431,6 +431,31 @@ private:
     /// Set when the scripts drew the menu particles themselves this frame.
     bool m_particlesDrawn = false;
 
+    // Theme layers (GameLuaThemes.cpp) and drawing primitives (GameLuaDrawing.cpp).
+    void registerThemeNatives();
+    void drawBackgroundNative();
+    void drawForegroundNative();
+    void drawLayer(int index);
+    void createThemeSprite(const std::string& name, const std::string& sprite, float x, float y, float extra, float px,
+                           float py, float angle, int layer);
+    void modifyThemeSprite(const std::string& name, float x, float y, float px, float py, float angle, int layer);
+    void removeThemeSprite(const std::string& name, int layer);
+    void setThemeRectColour(int layer, float red, float green, float blue, float alpha);
+    void setThemeForegroundOffsetY(int layer, float offset);
+    void native_reloadIngameSprites();
+    /// The layer `index` counts to, background layers first; a script error naming `native`
+    /// when there is none.
+    ThemeLayer& themeLayer(int index, const char* native);
+    /// Moves the drifting sprites of the background layers by one frame of `dt` seconds.
+    void driftThemeSprites(float dt);
+    int setRenderState(lua::LuaState& state);
+    void drawLine2D(float x1, float y1, float x2, float y2, float width, float red, float green, float blue,
+                    float alpha);
+    void drawRectLines(float x1, float y1, float x2, float y2, float width, float red, float green, float blue,
+                       float alpha);
+    void drawTexturedRect(const std::string& sprite, float x, float y, float width, float height);
+    int drawBoxNative(lua::LuaState& state);
+
     // Sound (GameLuaAudio.cpp).
     /// "setChannelCountLimit"(track, limit): at most `limit` sounds at once on the mixer track
     /// (a negative limit: no limit); nothing without an audio output.

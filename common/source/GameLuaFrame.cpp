@@ -26,6 +26,7 @@ void GameLua::update(float dt) {
     callScript("update", {dt, dt});
     // The scenery moves only while the world runs; menus move always.
     if (m_physicsEnabled) {
+        driftThemeSprites(dt);
         advanceWorldParticles(dt);
     }
     finishParticleFrame(dt);

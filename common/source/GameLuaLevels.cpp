@@ -80,14 +80,6 @@ std::string fetchLevelAvailability(const std::string& url) {
     throw io::IOException(lang::Format("No HTTP client to request {0}", url));
 }
 
-/// The size and pivot of the sprite or composite sprite `name`; all 0 when it is not loaded.
-SpriteMeasurements measureSprite(const game::Resources& resources, const std::string& name) {
-    const auto [width, height] = resources.spriteBounds(name);
-    const auto [pivotX, pivotY] = resources.spritePivot(name);
-    return {static_cast<float>(width), static_cast<float>(height), static_cast<float>(pivotX),
-            static_cast<float>(pivotY)};
-}
-
 std::vector<ThemeLayer> readLayers(const lua::LuaTable& theme, const char* key,
                                    ThemeLayer (*read)(const lua::LuaTable&), const game::Resources& resources) {
     std::vector<ThemeLayer> layers;
@@ -96,8 +88,7 @@ std::vector<ThemeLayer> readLayers(const lua::LuaTable& theme, const char* key,
     const lua::LuaTable tables = theme.getTable(key);
     for (int i = 1; tables.isTable(i); ++i) {
         ThemeLayer layer = read(tables.getTable(i));
-        if (!layer.colourOnly && !layer.deferred)
-            layer.sprite = measureSprite(resources, layer.spriteName);
+        resolveThemeLayer(layer, resources);
         layers.push_back(std::move(layer));
     }
     return layers;

@@ -2,20 +2,10 @@
 #include "GameLua.h"
 #include "lang/Exception.h"
 
+#include "ColourBytes.h"
 #include "framework/App.h"
 #include "framework/OSInterface.h"
 #include "renderer/Context.h"
-
-#include <algorithm>
-
-namespace {
-
-/// A colour component clamped to 0..255 and truncated; NaN counts as 0.
-std::uint32_t colourByte(float component) {
-    return component > 0.0f ? static_cast<std::uint32_t>(std::min(component, 255.0f)) : 0;
-}
-
-} // namespace
 
 void GameLua::registerViewNatives() {
     registerMethod("setBGColor", &GameLua::setBGColor);
@@ -34,7 +24,7 @@ void GameLua::registerViewNatives() {
 
 // setBGColor(r, g, b): components 0..255; the top byte stays 0
 void GameLua::setBGColor(float red, float green, float blue) {
-    m_backgroundColour = colourByte(red) << 16 | colourByte(green) << 8 | colourByte(blue);
+    m_backgroundColour = packArgb(0, byteComponent(red), byteComponent(green), byteComponent(blue));
 }
 
 // setUpdating(updating)

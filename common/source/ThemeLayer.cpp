@@ -10,3 +10,10 @@ std::uint8_t roundColourByte(float component) {
         return 255;
     return static_cast<std::uint8_t>(std::lround(component));
 }
+
+void resolveThemeLayer(ThemeLayer& layer, const game::Resources& resources) {
+    layer.picture = ResolvedSprite::find(resources, layer.spriteName);
+    layer.sprite = layer.picture.measure();
+    for (ThemeSprite& placed : layer.themeSprites)
+        placed.picture = ResolvedSprite::find(resources, placed.spriteName);
+}

@@ -1,16 +1,16 @@
 #pragma once
 
+#include "ResolvedSprite.h"
+#include "ThemeSprite.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
-/// The size and pivot of a sprite, in pixels.
-struct SpriteMeasurements {
-    float width = 0.0f;
-    float height = 0.0f;
-    float pivotX = 0.0f;
-    float pivotY = 0.0f;
-};
+namespace game {
+class Resources;
+}
 
 /// A colour of a theme, components 0 to 255 as the theme gives them.
 struct ThemeColour {
@@ -27,7 +27,9 @@ struct ThemeLayer {
     std::string name;
     /// [2]: the sprite (or composite sprite) the layer draws.
     std::string spriteName;
-    /// The measurements of that sprite; zero for colour and particle layers.
+    /// That sprite as last resolved, and its measurements (zero for colour and particle layers
+    /// and for a sprite that is not loaded). Tiles are `sprite.width` apart.
+    ResolvedSprite picture;
     SpriteMeasurements sprite;
     /// [3]: the horizontal parallax factor of the layer's theme sprites, default 1.
     float spriteParallax = 1.0f;
@@ -45,14 +47,22 @@ struct ThemeLayer {
     /// Red, green, blue and alpha bytes: a colour-only layer's fill; on other layers an alpha
     /// below 255 fades the layer.
     std::array<std::uint8_t, 4> colour{255, 255, 255, 255};
-    /// "v": horizontal drift of the layer's theme sprites, pixels per second, default 0.
+    /// "v": speed of the layer's time-driven horizontal scroll, layer pixels per second, default 0.
     float velocity = 0.0f;
     /// "scaleWobbleY": amplitude of the vertical scale's wobble, default 0.
     float wobbleAmplitude = 0.0f;
     /// [6]: the width, pixels, that tiling adds to the screen's width, and the margin at which
     /// drifting theme sprites wrap; default 4. Foreground layers have no [6] and keep the default.
     float extent = 4.0f;
+    /// Vertical offset of a foreground layer, layer pixels ("setThemeForegroundOffsetY").
+    float offsetY = 0.0f;
+    /// The sprites the scripts placed on the layer, drawn in this order after its own sprite.
+    std::vector<ThemeSprite> themeSprites;
 };
+
+/// Finds the layer's sprite and its placed sprites' pictures in `resources` again and measures
+/// the layer's sprite (sheets may have been loaded or reloaded since).
+void resolveThemeLayer(ThemeLayer& layer, const game::Resources& resources);
 
 /// A colour component of a theme's "rect" as a byte: rounded half away from zero (127.5 gives
 /// 128), then clamped to 0 to 255; NaN gives 0.
