@@ -56,6 +56,8 @@ GameLua::GameLua(framework::App& app, CameraZoom& zoom, lua::LuaState& state, gr
     registerObjectSettingNatives();
     registerQueryNatives();
     registerJointNatives();
+    registerDynamicAssetNatives();
+    registerTextNatives();
     set("iapEnabled", false);
 
     set("uniqueDeviceId", m_deviceId);
