@@ -26,12 +26,6 @@ public:
     static constexpr int kCompoSpriteSet = 1;
     static constexpr int kCountedOnly = 2;
 
-    /// A file's count over the current requirements and its file type.
-    struct FileCount {
-        int count = 0;
-        int type = 0;
-    };
-
     /// Files are `basePath` + "/" + profile + "/" + the load list's name. `resources` and
     /// `loadLists` must outlive the handler.
     DynamicHandler(game::Resources& resources, std::string basePath, AssetLoadLists& loadLists);
@@ -54,11 +48,13 @@ public:
     /// loaded by a delayed release are released for good.
     void reload();
 
-    const std::set<std::string>& current() const { return m_current; }
-    /// The counts by full file name.
-    const std::map<std::string, FileCount>& fileCounts() const { return m_fileCounts; }
-
 private:
+    /// A file's count over the current requirements and its file type.
+    struct FileCount {
+        int count = 0;
+        int type = 0;
+    };
+
     /// The files of `groups` by full name, each group from the profile chosen for it. Raises
     /// for a bad file type before anything is counted.
     std::vector<LoadListEntry> filesOf(const std::vector<std::string>& groups);

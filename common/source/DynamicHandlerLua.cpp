@@ -6,8 +6,6 @@
 #include "lua/LuaState.h"
 #include "lua/LuaType.h"
 
-#include <lua.hpp>
-
 namespace {
 
 /// The texts of `table` at 1, 2, ... up to the first that is missing.
@@ -37,7 +35,7 @@ DynamicHandlerLua::DynamicHandlerLua(lua::LuaState& state, game::Resources& reso
 }
 
 int DynamicHandlerLua::addreq(lua::LuaState& lua) {
-    const int table = firstArgument(lua);
+    const int table = firstArgument();
     lua.checkType(table, lua::LuaType::Table);
     lua.pushNil();
     while (lua.next(table)) {
@@ -64,7 +62,7 @@ int DynamicHandlerLua::queueload(lua::LuaState& lua) {
 }
 
 int DynamicHandlerLua::loadqueued(lua::LuaState& lua) {
-    const int index = firstArgument(lua);
+    const int index = firstArgument();
     const lua::LuaType type = lua.getType(index);
     const bool all = type == lua::LuaType::None || type == lua::LuaType::Nil;
     lua.pushNumber(static_cast<float>(m_handler.loadQueued(all ? std::nullopt : std::optional(lua.toInteger(index)))));
@@ -91,17 +89,13 @@ void DynamicHandlerLua::reload() { m_handler.reload(); }
 
 void DynamicHandlerLua::printloaded() {}
 
-int DynamicHandlerLua::firstArgument(lua::LuaState& lua) {
+int DynamicHandlerLua::firstArgument() const {
     // Scripts may call the functions as methods (handler:load(...)) or plainly (handler.load(...)).
-    lua_State* L = interpreter();
-    push();
-    const bool method = lua_rawequal(L, 1, -1) != 0;
-    lua.pop(1);
-    return method ? 2 : 1;
+    return isSelf(1) ? 2 : 1;
 }
 
 std::vector<std::string> DynamicHandlerLua::requirementIds(lua::LuaState& lua) {
-    const int index = firstArgument(lua);
+    const int index = firstArgument();
     if (lua.isTable(index))
         return textsOf(lua.toTable(index));
     if (lua.getType(index) == lua::LuaType::String)

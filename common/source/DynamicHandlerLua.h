@@ -28,9 +28,6 @@ public:
     DynamicHandlerLua(lua::LuaState& state, game::Resources& resources, const std::string& basePath,
                       const lua::LuaTable& game);
 
-    /// The counts and current requirements behind the script functions.
-    const DynamicHandler& handler() const { return m_handler; }
-
 private:
     // addreq({id = {group, ...}, ...}): a key that is no text is logged and skipped
     int addreq(lua::LuaState& lua);
@@ -50,7 +47,7 @@ private:
     void printloaded();
 
     /// The stack index of the first argument: 2 when the call is a method call on this object.
-    int firstArgument(lua::LuaState& lua);
+    int firstArgument() const;
     /// The requirement ids of the first argument.
     std::vector<std::string> requirementIds(lua::LuaState& lua);
 

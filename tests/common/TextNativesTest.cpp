@@ -1,5 +1,6 @@
 // Text objects and line breaking as the scripts use them, measured with a bitmap font.
 #include "GameHarness.h"
+#include "RecordingContext.h"
 #include "ResourceFiles.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,19 @@
 #include <vector>
 
 namespace {
+
+/// Records, with each quad, the render state's alpha and scale when it was drawn.
+struct StateRecordingContext : RecordingContext {
+    void drawTexturedQuad(gr::Image& image, float x, float y, float w, float h, const gr::TexCoords& coords) override {
+        RecordingContext::drawTexturedQuad(image, x, y, w, h, coords);
+        alphaAndScale.push_back({state().alpha, state().scaleX, state().scaleY});
+    }
+    std::vector<std::vector<float>> alphaAndScale;
+};
+
+struct Screen {
+    StateRecordingContext context;
+};
 
 class TextNativesTest : public ::testing::Test {
 protected:
@@ -19,7 +33,7 @@ protected:
         harness.run("res.createBitmapFont('f.dat')");
     }
 
-    gametest::GameHarness harness;
+    gametest::BasicGameHarness<Screen> harness;
 };
 
 } // namespace
@@ -67,4 +81,31 @@ TEST_F(TextNativesTest, ClipTextFillsClippedTextInTheCurrentFont) {
     EXPECT_EQ(clipped.getTable("lines").count(), 1);
     EXPECT_EQ(clipped.getTable("lines").getString(1), "");
     EXPECT_EQ(clipped.getNumber("widestLine"), 0.0f);
+}
+
+TEST_F(TextNativesTest, TextObjectsDrawWithTheirOwnStateAndLeaveTheContextAsItWas) {
+    // At (10.7, 20.3) with scales (2, 1): the point (5.35, 20.3) in the scaled space; "AB" 16
+    // wide right of it, glyph tops (baseline - 8 for A, - 9 for B) below the top anchor.
+    const struct {
+        const char* floor;
+        float firstX;
+    } cases[] = {{"true", -11.0f}, {"false", 5.35f - 16.0f}};
+    for (const auto& c : cases) {
+        harness.context.quads.clear();
+        harness.context.alphaAndScale.clear();
+        harness.run("drawUITextNative({x = 10.7, y = 20.3, text = 'AB', font = 'f', hanchor = 'RIGHT', scaleX = 2, "
+                    "alpha = 0.5, rotationPivotX = 3, rotationPivotY = 4, floorCoordinates = " +
+                    std::string(c.floor) + "}, 0, 0, 1, 1, 0.25)");
+        ASSERT_EQ(harness.context.quads.size(), 2u) << c.floor;
+        const RecordedQuad& a = harness.context.quads[0];
+        const RecordedQuad& b = harness.context.quads[1];
+        const float top = c.floor == std::string("true") ? 20.0f : 20.3f;
+        EXPECT_EQ((std::vector<float>{a.x, a.y, b.x, b.y, a.angle, a.pivotX, a.pivotY}),
+                  (std::vector<float>{c.firstX, top + 1, c.firstX + 10, top, 0.25f, 3, 4}))
+            << c.floor;
+        EXPECT_EQ(harness.context.alphaAndScale[0], (std::vector<float>{0.5f, 2, 1})) << c.floor;
+        const gr::RenderState& after = harness.context.state();
+        EXPECT_EQ((std::vector<float>{after.alpha, after.scaleX, after.angle, after.pivotX}),
+                  (std::vector<float>{1, 1, 0, 0}));
+    }
 }
