@@ -22,6 +22,5 @@ public:
     virtual std::string profileFor(const std::string& group) = 0;
     /// The entries of `group` in the load list of `profile`, after making sure that list is
     /// present; nothing when the list holds no such group.
-    virtual std::optional<std::vector<LoadListEntry>> entries(const std::string& profile,
-                                                              const std::string& group) = 0;
+    virtual std::optional<std::vector<LoadListEntry>> entries(const std::string& profile, const std::string& group) = 0;
 };

@@ -11,7 +11,9 @@
 
 namespace {
 
-bool isRegistryType(int type) { return type == DynamicHandler::kSpriteSheet || type == DynamicHandler::kCompoSpriteSet; }
+bool isRegistryType(int type) {
+    return type == DynamicHandler::kSpriteSheet || type == DynamicHandler::kCompoSpriteSet;
+}
 
 } // namespace
 
@@ -92,8 +94,9 @@ std::vector<LoadListEntry> DynamicHandler::filesOf(const std::vector<std::string
         }
         for (const LoadListEntry& entry : *entries) {
             if (entry.type < kSpriteSheet || entry.type > kCountedOnly)
-                throw lang::Exception(lang::Format("Unrecognized file type in load group {0} in {1} loadlist: [ {2}, {3} ]",
-                                                   group, profile, entry.file, entry.type));
+                throw lang::Exception(
+                    lang::Format("Unrecognized file type in load group {0} in {1} loadlist: [ {2}, {3} ]", group,
+                                 profile, entry.file, entry.type));
             files.push_back({m_basePath + "/" + profile + "/" + entry.file, entry.type});
         }
     }

@@ -42,7 +42,8 @@ int DynamicHandlerLua::addreq(lua::LuaState& lua) {
         if (lua.getType(-2) != lua::LuaType::String)
             LOG_WARNING("Game", "Invalid requirement id in dynamic asset profile, should be a string");
         else
-            m_handler.addRequirement(lua.toString(-2), lua.isTable(-1) ? textsOf(lua.toTable(-1)) : std::vector<std::string>{});
+            m_handler.addRequirement(lua.toString(-2),
+                                     lua.isTable(-1) ? textsOf(lua.toTable(-1)) : std::vector<std::string>{});
         lua.pop(1);
     }
     return 0;
@@ -103,9 +104,7 @@ std::vector<std::string> DynamicHandlerLua::requirementIds(lua::LuaState& lua) {
     return {};
 }
 
-std::string DynamicHandlerLua::profileFor(const std::string& group) {
-    return callGame("selectAssetProfile", group);
-}
+std::string DynamicHandlerLua::profileFor(const std::string& group) { return callGame("selectAssetProfile", group); }
 
 std::optional<std::vector<LoadListEntry>> DynamicHandlerLua::entries(const std::string& profile,
                                                                      const std::string& group) {

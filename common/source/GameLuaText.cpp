@@ -12,13 +12,12 @@
 
 struct GameLua::TextPlacement {
     /// The text's position on the screen, pixels.
-    float x = 0.0f;
-    float y = 0.0f;
+    gr::Point position;
     /// Multiplies the text's own coordinates (and its lines').
     float scale = 1.0f;
-    /// The text's scale times the call's: what the render state gets.
-    float scaleX = 1.0f;
-    float scaleY = 1.0f;
+    /// The text's scale times the call's, on each axis: what the render state gets.
+    float scaleX = 1.0f, scaleY = 1.0f;
+    /// Radians.
     float angle = 0.0f;
 };
 
@@ -98,8 +97,8 @@ int GameLua::drawUITextNative(lua::LuaState& lua) {
         return 0;
     TextPlacement placement;
     placement.scale = game::optionalNumber(lua, 7, 1.0f);
-    placement.x = text.getNumber("x") * placement.scale + offsetX;
-    placement.y = text.getNumber("y") * placement.scale + offsetY;
+    placement.position.x = text.getNumber("x") * placement.scale + offsetX;
+    placement.position.y = text.getNumber("y") * placement.scale + offsetY;
     placement.scaleX = numberOr(text, "scaleX", 1.0f) * placement.scale * game::optionalNumber(lua, 4, 1.0f);
     placement.scaleY = numberOr(text, "scaleY", 1.0f) * placement.scale * game::optionalNumber(lua, 5, 1.0f);
     placement.angle = game::optionalNumber(lua, 6, 0.0f);
@@ -125,10 +124,10 @@ void GameLua::drawClippedLines(const lua::LuaTable& text, const TextPlacement& p
         const game::Anchors anchors = anchorsOf(line);
         const std::string localised = m_resources.getString(line.getString("group"), line.getString("text"));
         const float lineWidth = static_cast<float>(m_resources.stringWidth(localised)) * placement.scaleX;
-        const Span across = horizontalSpan(placement.x + line.getNumber("x") * placement.scale, lineWidth,
-                                           anchors.horizontal);
-        const Span down =
-            verticalSpan(placement.y + line.getNumber("y") * placement.scale, ascent, descent, anchors.vertical);
+        const Span across =
+            horizontalSpan(placement.position.x + line.getNumber("x") * placement.scale, lineWidth, anchors.horizontal);
+        const Span down = verticalSpan(placement.position.y + line.getNumber("y") * placement.scale, ascent, descent,
+                                       anchors.vertical);
         if (!across.overlaps(0.0f, width) || !down.overlaps(0.0f, height))
             continue;
         // line:draw(x, y, sx, sy, angle), found as the scripts would (a class may supply it).
@@ -136,7 +135,8 @@ void GameLua::drawClippedLines(const lua::LuaTable& text, const TextPlacement& p
         lua.pushString("draw");
         lua.getTable(-2);
         lua.pushTable(line);
-        for (const float value : {placement.x, placement.y, placement.scaleX, placement.scaleY, placement.angle})
+        for (const float value :
+             {placement.position.x, placement.position.y, placement.scaleX, placement.scaleY, placement.angle})
             lua.pushNumber(value);
         lua.call(6, 0, "draw");
         lua.pop(1);
@@ -147,8 +147,8 @@ void GameLua::drawTextObject(const lua::LuaTable& text, const TextPlacement& pla
     // A text scaled to nothing shows nothing, and its position cannot be divided by the scale.
     if (placement.scaleX == 0.0f || placement.scaleY == 0.0f)
         return;
-    float x = placement.x / placement.scaleX;
-    float y = placement.y / placement.scaleY;
+    float x = placement.position.x / placement.scaleX;
+    float y = placement.position.y / placement.scaleY;
     if (text.getBoolean("floorCoordinates")) {
         x = std::floor(x);
         y = std::floor(y);

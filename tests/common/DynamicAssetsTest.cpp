@@ -32,7 +32,9 @@ protected:
         harness.run("function selectAssetProfile(group) return 'SD' end\n"
                     "function loadLoadList(profile) loadlist = loadlist or {SD = lists} end\n"
                     "lists = {shared = {{'a.dat', 0}, {'parts.dat', 1.7}}, menu = {{'m.dat', 0}, {'music.dat', 2}},"
-                    "  level = {{'l.dat', 0}}, ten = " + ten + "}, bad = {{'l.dat', 0}, {'x.dat', 3}}}\n"
+                    "  level = {{'l.dat', 0}}, ten = " +
+                    ten +
+                    "}, bad = {{'l.dat', 0}, {'x.dat', 3}}}\n"
                     "createDynamicHandler('assets')\n"
                     "assets.addreq({menu = {'shared', 'menu'}, level = {'shared', 'level'}, ten = {'ten'},"
                     "  broken = {'level', 'bad'}, ghost = {'nothing'}})");
