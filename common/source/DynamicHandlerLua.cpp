@@ -1,6 +1,7 @@
 // The dynamic asset handler's script functions and the load lists it reads from the scripts.
 #include "DynamicHandlerLua.h"
 
+#include "game/LuaArguments.h"
 #include "lang/Log.h"
 #include "lang/Truncate.h"
 #include "lua/LuaState.h"
@@ -64,9 +65,8 @@ int DynamicHandlerLua::queueload(lua::LuaState& lua) {
 
 int DynamicHandlerLua::loadqueued(lua::LuaState& lua) {
     const int index = firstArgument();
-    const lua::LuaType type = lua.getType(index);
-    const bool all = type == lua::LuaType::None || type == lua::LuaType::Nil;
-    lua.pushNumber(static_cast<float>(m_handler.loadQueued(all ? std::nullopt : std::optional(lua.toInteger(index)))));
+    const std::optional<int> limit = game::isOmitted(lua, index) ? std::nullopt : std::optional(lua.toInteger(index));
+    lua.pushNumber(static_cast<float>(m_handler.loadQueued(limit)));
     return 1;
 }
 
