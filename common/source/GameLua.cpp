@@ -58,6 +58,8 @@ GameLua::GameLua(framework::App& app, CameraZoom& zoom, lua::LuaState& state, gr
     registerJointNatives();
     registerParticleNatives();
     registerThemeNatives();
+    registerDynamicAssetNatives();
+    registerTextNatives();
     set("iapEnabled", false);
 
     set("uniqueDeviceId", m_deviceId);

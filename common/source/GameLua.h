@@ -456,6 +456,25 @@ private:
     void drawTexturedRect(const std::string& sprite, float x, float y, float width, float height);
     int drawBoxNative(lua::LuaState& state);
 
+    // Dynamic assets (GameLuaDynamicAssets.cpp).
+    void registerDynamicAssetNatives();
+    /// "createDynamicHandler"(name): see the file.
+    void createDynamicHandler(const std::string& name);
+    /// The handler script object (a `DynamicHandlerLua`) once the scripts made it; it lives as
+    /// long as the game.
+    lang::Ref<lua::LuaObject> m_dynamicHandler;
+
+    // Texts (GameLuaText.cpp).
+    void registerTextNatives();
+    int drawUITextNative(lua::LuaState& state);
+    void clipText(const std::string& group, const std::string& id, float maxWidth);
+    /// Where a text object goes: its screen position, scales and angle (GameLuaText.cpp).
+    struct TextPlacement;
+    /// Calls the "draw" method of each line of a clipped text object whose box reaches the screen.
+    void drawClippedLines(const lua::LuaTable& text, const TextPlacement& placement);
+    /// Draws the localised text of a text object with its anchors, alpha, scale and rotation.
+    void drawTextObject(const lua::LuaTable& text, const TextPlacement& placement);
+
     // Sound (GameLuaAudio.cpp).
     /// "setChannelCountLimit"(track, limit): at most `limit` sounds at once on the mixer track
     /// (a negative limit: no limit); nothing without an audio output.

@@ -259,6 +259,10 @@ void Resources::queue(const std::string& file, LoadRequest::Kind kind) {
         m_loadQueue.push_back({file, kind});
 }
 
+void Resources::dropQueued(const std::string& file) {
+    std::erase_if(m_loadQueue, [&](const LoadRequest& request) { return request.file == file; });
+}
+
 void Resources::loadNextQueued() {
     if (m_loadQueue.empty())
         return;

@@ -200,6 +200,9 @@ public:
     /// Queues a sprite sheet (or composite set) load unless a request for `file` is queued.
     void queueSpriteSheet(const std::string& file);
     void queueCompoSpriteSet(const std::string& file);
+    /// Takes the queued load of `file` (the name it was queued under) off the queue, so that a
+    /// file released before its turn is not loaded after all; nothing when none is queued.
+    void dropQueued(const std::string& file);
     /// Number of queued loads.
     std::size_t queuedLoads() const { return m_loadQueue.size(); }
     /// Creates the first queued resource (reload false) after taking it off the queue.

@@ -70,4 +70,12 @@ void LuaObject::call(const char* name, std::initializer_list<CallArgument> argum
     owner.call(static_cast<int>(arguments.size()), 0, name);
 }
 
+bool LuaObject::isSelf(int index) const {
+    lua_State* L = interpreter();
+    StackGuard guard(state(), L, 1);
+    const int absolute = index > 0 ? index : lua_gettop(L) + index + 1;
+    push();
+    return lua_rawequal(L, absolute, -1) != 0;
+}
+
 } // namespace lua

@@ -61,6 +61,10 @@ public:
     /// a nil value".
     void call(const char* name, std::initializer_list<CallArgument> arguments = {});
 
+    /// Whether the value at `index` of the running native's stack is this object's table: true
+    /// for the first argument of a method call (`object:f(...)`).
+    bool isSelf(int index) const;
+
 private:
     /// Stores a closure of `trampoline` whose upvalues are a copy of the `size` bytes of
     /// `binding` and the object's liveness flag.
