@@ -56,6 +56,7 @@ GameLua::GameLua(framework::App& app, CameraZoom& zoom, lua::LuaState& state, gr
     registerObjectSettingNatives();
     registerQueryNatives();
     registerJointNatives();
+    registerSceneNatives();
     set("iapEnabled", false);
 
     set("uniqueDeviceId", m_deviceId);
