@@ -130,10 +130,9 @@ void GameLua::drawObjectPicture(const GameObject& object, float x, float y) {
 }
 
 void GameLua::drawTrajectories() {
-    m_trajectories.visitMarks(
-        [this](const std::string& sprite, Vector2 position) {
-            m_resources.drawSprite(sprite, position.x, position.y, kAtPivot);
-        });
+    m_trajectories.visitMarks([this](const std::string& sprite, Vector2 position) {
+        m_resources.drawSprite(sprite, position.x, position.y, kAtPivot);
+    });
 }
 
 // drawSlingScopeNative(vx, vy, force): the aiming dots of a launch at (vx, vy) world units per

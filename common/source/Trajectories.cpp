@@ -44,7 +44,7 @@ void Trajectories::startNew() {
         m_puffs[static_cast<size_t>(index)].clear();
     }
     m_spriteNames[static_cast<size_t>(m_current / kSetSize)] = {"TRAIL_WHITE_1", "TRAIL_WHITE_2", "TRAIL_WHITE_3",
-                                                               "BIRD_SPECIAL"};
+                                                                "BIRD_SPECIAL"};
 }
 
 void Trajectories::visitMarks(const MarkVisitor& visit) const {
@@ -94,8 +94,9 @@ std::vector<AimingDot> aimingDots(const AimingInput& input) {
     const float accel = (input.gravityY + input.pushY) * kPerStepSquared;
     // Position after `steps` fixed steps, velocity advanced before position.
     const auto after = [&](float steps) {
-        return Vector2{input.start.x + steps * velocity.x * kStep,
-                       input.start.y + steps * velocity.y * kStep + accel * steps / 2.0f + accel * steps * steps / 2.0f};
+        return Vector2{input.start.x + steps * velocity.x * kStep, input.start.y + steps * velocity.y * kStep +
+                                                                       accel * steps / 2.0f +
+                                                                       accel * steps * steps / 2.0f};
     };
     float phase = std::isfinite(input.phase) ? std::fmod(input.phase, kDotSpacing) : 0.0f;
     if (phase < 0.0f)
@@ -111,8 +112,8 @@ std::vector<AimingDot> aimingDots(const AimingInput& input) {
         const float between = t / kStep - steps;
         const Vector2 from = after(steps);
         const Vector2 to = after(steps + 1.0f);
-        dots.push_back({{from.x + (to.x - from.x) * between, from.y + (to.y - from.y) * between},
-                        1.0f - t / kDotHorizon});
+        dots.push_back(
+            {{from.x + (to.x - from.x) * between, from.y + (to.y - from.y) * between}, 1.0f - t / kDotHorizon});
     }
     return dots;
 }

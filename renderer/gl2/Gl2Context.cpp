@@ -204,8 +204,8 @@ void Gl2Context::queue(Gl2Shader& program, Gl2Image* texture, Point origin, cons
     Vertex vertices[4];
     for (int i = 0; i < 4; ++i) {
         const Point p = state().apply(origin, corners[i]);
-        vertices[i] = {p.x, p.y, coords.uv[2 * i], coords.uv[2 * i + 1], secondCoords.uv[2 * i],
-                       secondCoords.uv[2 * i + 1], {}};
+        vertices[i] = {
+            p.x, p.y, coords.uv[2 * i], coords.uv[2 * i + 1], secondCoords.uv[2 * i], secondCoords.uv[2 * i + 1], {}};
         premultipliedBytes(colour, state().alpha, vertices[i].rgba);
     }
     m_batch->add(vertices[0], vertices[1], vertices[2], vertices[3]);
@@ -243,12 +243,14 @@ void Gl2Context::drawLine(std::uint32_t colour, float x1, float y1, float x2, fl
     const float nx = -dy / length * half;
     const float ny = dx / length * half;
     const Point corners[4] = {{nx, ny}, {dx + nx, dy + ny}, {-nx, -ny}, {dx - nx, dy - ny}};
-    queue(defaultProgram(m_colourProgram, kColourProgram), nullptr, {x1, y1}, corners, TexCoords::full(), TexCoords::full(), colour);
+    queue(defaultProgram(m_colourProgram, kColourProgram), nullptr, {x1, y1}, corners, TexCoords::full(),
+          TexCoords::full(), colour);
 }
 
 void Gl2Context::fillRect(std::uint32_t colour, float x, float y, float w, float h) {
     const Point corners[4] = {{0.0f, 0.0f}, {w, 0.0f}, {0.0f, h}, {w, h}};
-    queue(defaultProgram(m_colourProgram, kColourProgram), nullptr, {x, y}, corners, TexCoords::full(), TexCoords::full(), colour);
+    queue(defaultProgram(m_colourProgram, kColourProgram), nullptr, {x, y}, corners, TexCoords::full(),
+          TexCoords::full(), colour);
 }
 
 void Gl2Context::drawTexturedQuad(Image& image, float x, float y, float w, float h, const TexCoords& coords) {

@@ -22,7 +22,8 @@ protected:
     void SetUp() override {
         harness.start();
         writeFile("s.png", pngHeader(64, 64));
-        writeFile("s.dat", container("SPRT", {1, "s.png", 2, "dot", 0, 0, 8, 8, 4, 4, "TRAIL_WHITE_1", 8, 0, 4, 4, 2, 2}));
+        writeFile("s.dat",
+                  container("SPRT", {1, "s.png", 2, "dot", 0, 0, 8, 8, 4, 4, "TRAIL_WHITE_1", 8, 0, 4, 4, 2, 2}));
         harness.run("res.createSpriteSheet('s.dat', false, true)\nsetTopLeft(20, 10)\nsetWorldScale(2)\n");
     }
     std::vector<RecordedQuad>& quads() { return harness.context.quads; }
@@ -90,9 +91,9 @@ TEST_F(SceneTest, TrajectoriesGoUnderTheFirstBirdUnrotatedAndTheStateComesBack) 
     const gr::Point trail = quads()[1].state.apply({quads()[1].x, quads()[1].y}, {2.0f, 2.0f});
     EXPECT_NEAR(trail.x, (100.0f - 20.0f) * 2.0f, 1e-3f);
     EXPECT_NEAR(trail.y, (50.0f - 10.0f) * 2.0f, 1e-3f);
-    EXPECT_EQ((std::vector<float>{state.translateX, state.translateY, state.scaleX, state.scaleY, state.angle,
-                                  state.pivotX}),
-              (std::vector<float>{-20.0f, -10.0f, 2.0f, 2.0f, 0.5f, 7.0f}));
+    EXPECT_EQ(
+        (std::vector<float>{state.translateX, state.translateY, state.scaleX, state.scaleY, state.angle, state.pivotX}),
+        (std::vector<float>{-20.0f, -10.0f, 2.0f, 2.0f, 0.5f, 7.0f}));
 }
 
 } // namespace
