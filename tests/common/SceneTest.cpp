@@ -15,21 +15,25 @@ struct RecordingScreen {
     RecordingContext context;
 };
 
-/// A game whose sheet "s.dat" holds "dot", 8 x 8 with its pivot in the middle, and the first trail
-/// sprite; camera at (20, 10), world scale 2.
+/// A game whose sheet "s.dat" holds "dot" and "PARTICLE_SLINGDOT", 8 x 8 with their pivots in the
+/// middle, and the first trail sprite; camera at (20, 10), world scale 2.
 class SceneTest : public ::testing::Test {
 protected:
     void SetUp() override {
         harness.start();
         writeFile("s.png", pngHeader(64, 64));
-        writeFile("s.dat",
-                  container("SPRT", {1, "s.png", 2, "dot", 0, 0, 8, 8, 4, 4, "TRAIL_WHITE_1", 8, 0, 4, 4, 2, 2}));
+        writeFile(
+            "s.dat",
+            container("SPRT",
+                      {1, "s.png", 3, "dot", 0, 0, 8, 8, 4, 4, "TRAIL_WHITE_1", 8, 0, 4, 4, 2, 2, "PARTICLE_SLINGDOT",
+                       0, 0,       8, 8,     4, 4}));
         harness.run("res.createSpriteSheet('s.dat', false, true)\nsetTopLeft(20, 10)\nsetWorldScale(2)\n");
     }
     std::vector<RecordedQuad>& quads() { return harness.context.quads; }
-    /// Where the quad's pivot lands on screen.
-    static gr::Point screenPivot(const RecordedQuad& quad) {
-        return quad.state.apply({quad.x, quad.y}, {quad.state.pivotX, quad.state.pivotY});
+    /// Where the point (x, y) of the quad's picture (its pivot, for a sprite of this sheet) lands
+    /// on screen.
+    static gr::Point onScreen(const RecordedQuad& quad, float x = 4.0f, float y = 4.0f) {
+        return quad.state.apply({quad.x, quad.y}, {x, y});
     }
 
     gametest::BasicGameHarness<RecordingScreen> harness;
@@ -67,7 +71,7 @@ TEST_F(SceneTest, EveryKindOfObjectKeepsItsPlaceOnScreenAtItsOwnSize) {
         for (int i = 0; i < c.quads; ++i) {
             const RecordedQuad& quad = quads()[static_cast<std::size_t>(i)];
             const float side = c.quads == 1 ? 0.0f : (i == 0 ? -1.0f : 1.0f);
-            const gr::Point pivot = screenPivot(quad);
+            const gr::Point pivot = onScreen(quad);
             EXPECT_NEAR(pivot.x, pivotX + side * dx, 1e-3f) << c.setup;
             EXPECT_NEAR(pivot.y, pivotY + side * dy, 1e-3f) << c.setup;
             EXPECT_NEAR(quad.w * quad.state.scaleX, c.screenWidth, 1e-3f) << c.setup;
@@ -88,12 +92,47 @@ TEST_F(SceneTest, TrajectoriesGoUnderTheFirstBirdUnrotatedAndTheStateComesBack) 
     EXPECT_EQ(quads()[1].w, 4.0f) << "the trail sprite comes after the block, before the bird";
     EXPECT_EQ(quads()[1].angle, 0.0f);
     // The trail sprite's pivot is (2, 2).
-    const gr::Point trail = quads()[1].state.apply({quads()[1].x, quads()[1].y}, {2.0f, 2.0f});
+    const gr::Point trail = onScreen(quads()[1], 2.0f, 2.0f);
     EXPECT_NEAR(trail.x, (100.0f - 20.0f) * 2.0f, 1e-3f);
     EXPECT_NEAR(trail.y, (50.0f - 10.0f) * 2.0f, 1e-3f);
     EXPECT_EQ(
         (std::vector<float>{state.translateX, state.translateY, state.scaleX, state.scaleY, state.angle, state.pivotX}),
         (std::vector<float>{-20.0f, -10.0f, 2.0f, 2.0f, 0.5f, 7.0f}));
+}
+
+TEST_F(SceneTest, TheSlingsDotsAndBandLandWhereAimedAndLeaveTheStateAsItWas) {
+    gr::RenderState& state = harness.context.state();
+    state.translateX = -20.0f;
+    state.translateY = -10.0f;
+    state.scaleX = state.scaleY = 2.0f;
+    const gr::RenderState before = state;
+    harness.run("rubberBandPos = {x = 5, y = 5}  physicsToWorld = 20  g_sling_scope_animation = 0.1\n"
+                "drawSlingScopeNative(30, 0, 0)\n"
+                "drawRubberband(100, 100, 100, 140, 4, 'dot')  drawRubberband(0, 0, 9, 9, 4, 'nothing')");
+    AimingInput aim;
+    aim.start = {5.0f, 5.0f};
+    aim.velocity = {30.0f, 0.0f};
+    aim.gravityY = GameLua::kDefaultGravity.y;
+    aim.maxTranslation = PhysicsWorld::maxTranslation();
+    aim.phase = 0.1f;
+    const std::vector<AimingDot> dots = aimingDots(aim);
+    ASSERT_EQ(quads().size(), dots.size() + 1);
+    for (std::size_t i = 0; i < dots.size(); ++i) {
+        const gr::Point pivot = onScreen(quads()[i]);
+        EXPECT_NEAR(pivot.x, (dots[i].point.x * 20.0f - 20.0f) * 2.0f, 1e-2f) << i;
+        EXPECT_NEAR(pivot.y, (dots[i].point.y * 20.0f - 10.0f) * 2.0f, 1e-2f) << i;
+        EXPECT_NEAR(quads()[i].w * quads()[i].state.scaleX, 8.0f * 2.0f * dots[i].shrink, 1e-3f) << i;
+    }
+    // The band runs down from (100, 100), 40 long and 4 across, centred on its line.
+    const RecordedQuad& band = quads().back();
+    const gr::Point start = onScreen(band, 0.0f, 0.0f);
+    const gr::Point end = onScreen(band, band.w, band.h);
+    EXPECT_NEAR(start.x, (102.0f - 20.0f) * 2.0f, 1e-3f);
+    EXPECT_NEAR(start.y, (100.0f - 10.0f) * 2.0f, 1e-3f);
+    EXPECT_NEAR(end.x, (98.0f - 20.0f) * 2.0f, 1e-3f);
+    EXPECT_NEAR(end.y, (140.0f - 10.0f) * 2.0f, 1e-3f);
+    EXPECT_EQ((std::vector<float>{state.translateX, state.scaleX, state.angle, state.pivotY}),
+              (std::vector<float>{before.translateX, before.scaleX, before.angle, before.pivotY}));
 }
 
 } // namespace
