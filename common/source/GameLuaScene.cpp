@@ -51,7 +51,11 @@ void GameLua::drawGameNative() {
     gr::RenderState& state = m_context.state();
     // Rotation and pivot go back to the caller's; translation and scale end on the camera's.
     const gr::RenderState callers = state;
-    state.scaleX = state.scaleY = m_view.worldScale;
+    const auto onCamera = [&] {
+        state.translateX = -m_view.topLeftX;
+        state.translateY = -m_view.topLeftY;
+        state.scaleX = state.scaleY = m_view.worldScale;
+    };
     bool trajectoriesDrawn = false;
     for (const auto& [layer, names] : m_layers) {
         for (const std::string& name : names) {
@@ -59,9 +63,7 @@ void GameLua::drawGameNative() {
             if (!object || (!object->sprite && !object->compositeSprite) || !object->visible ||
                 (object->colliderType == kEditorOnlyType && !m_editing))
                 continue;
-            state.translateX = -m_view.topLeftX;
-            state.translateY = -m_view.topLeftY;
-            state.scaleX = state.scaleY = m_view.worldScale;
+            onCamera();
             if (!trajectoriesDrawn && isBird(*object)) {
                 state.setAngle(0.0f);
                 drawTrajectories();
@@ -72,9 +74,7 @@ void GameLua::drawGameNative() {
         m_maskedImages.finish();
     }
     state = callers;
-    state.translateX = -m_view.topLeftX;
-    state.translateY = -m_view.topLeftY;
-    state.scaleX = state.scaleY = m_view.worldScale;
+    onCamera();
 }
 
 void GameLua::drawSceneObject(const GameObject& object) {
