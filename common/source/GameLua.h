@@ -412,7 +412,8 @@ private:
     void drawSlingScopeNative(float vx, float vy, float force);
     void drawRubberband(float x1, float y1, float x2, float y2, float thickness, const std::string& sprite);
     /// Draws one object of a layer in scene pixels (`drawGameNative`'s per-object rules); static
-    /// textured ones go to `m_maskedImages` for the layer's end.
+    /// textured ones go to `m_maskedImages` for the layer's end, or are drawn plain when their
+    /// texture cannot be shown.
     void drawSceneObject(const GameObject& object);
     /// Draws the object's sprite or composite sprite with its pivot at (x, y).
     void drawObjectPicture(const GameObject& object, float x, float y);

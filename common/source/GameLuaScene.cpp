@@ -90,10 +90,10 @@ void GameLua::drawSceneObject(const GameObject& object) {
         state.pivotY = static_cast<float>(object.compositeSprite->pivotY());
     }
     const bool unscaled = object.scaleX == 1.0f && object.scaleY == 1.0f;
-    if (object.body.mass() == 0.0f && object.texture && object.sprite) {
-        m_maskedImages.add(*object.sprite, *object.texture, x, y);
+    // A texture that cannot be shown leaves the plain sprite.
+    if (object.body.mass() == 0.0f && object.texture && object.sprite &&
+        m_maskedImages.add(*object.sprite, *object.texture, x, y))
         return;
-    }
     if (object.colliderType == kPassThroughType) {
         const float dx = kPassThroughSpread * std::cos(object.passThroughAngle);
         const float dy = kPassThroughSpread * std::sin(object.passThroughAngle);

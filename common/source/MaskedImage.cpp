@@ -60,7 +60,7 @@ MaskedImage::MaskedImage(gr::Context& context) : m_context(context) {}
 
 MaskedImage::~MaskedImage() = default;
 
-void MaskedImage::add(const game::Sprite& mask, const game::Sprite& texture, float x, float y) {
+bool MaskedImage::add(const game::Sprite& mask, const game::Sprite& texture, float x, float y) {
     const lang::Ref<gr::Image> maskImage = textureOf(mask);
     const lang::Ref<gr::Image> textureImage = textureOf(texture);
     const auto width = static_cast<float>(mask.width());
@@ -71,7 +71,7 @@ void MaskedImage::add(const game::Sprite& mask, const game::Sprite& texture, flo
     const float top = y - static_cast<float>(mask.pivotY());
     if (!maskImage || !textureImage || width <= 0.0f || height <= 0.0f || tileWidth <= 0.0f || tileHeight <= 0.0f ||
         !std::isfinite(left) || !std::isfinite(top))
-        return;
+        return false;
     const double tiles = (std::floor(width / tileWidth) + 2.0) * (std::floor(height / tileHeight) + 2.0);
     if (tiles > kMaxPieces) {
         const auto enlarge = static_cast<float>(std::ceil(std::sqrt(tiles / kMaxPieces)));
@@ -97,6 +97,7 @@ void MaskedImage::add(const game::Sprite& mask, const game::Sprite& texture, flo
             m_pieces.push_back(std::move(piece));
         }
     }
+    return true;
 }
 
 void MaskedImage::finish() {

@@ -28,9 +28,9 @@ public:
     MaskedImage& operator=(const MaskedImage&) = delete;
 
     /// Collects `mask` placed with its pivot at (x, y) (scene pixels) through the render state
-    /// as it is now, filled with `texture`. Sprites whose sheets have no texture, and textures of
-    /// no size, add nothing.
-    void add(const game::Sprite& mask, const game::Sprite& texture, float x, float y);
+    /// as it is now, filled with `texture`. False, collecting nothing, when either sprite's sheet
+    /// has no texture or either sprite has no size.
+    bool add(const game::Sprite& mask, const game::Sprite& texture, float x, float y);
     /// Draws what was collected with the program "2d-sprite-alpha-masked" (or, where the context
     /// has no programs, the masks as they are), then forgets it. The render state is as before
     /// and the context is back on its built-in sprite program.

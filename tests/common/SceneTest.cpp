@@ -22,11 +22,14 @@ protected:
     void SetUp() override {
         harness.start();
         writeFile("s.png", pngHeader(64, 64));
-        writeFile(
-            "s.dat",
-            container("SPRT",
-                      {1, "s.png", 3, "dot", 0, 0, 8, 8, 4, 4, "TRAIL_WHITE_1", 8, 0, 4, 4, 2, 2, "PARTICLE_SLINGDOT",
-                       0, 0,       8, 8,     4, 4}));
+        Fields sheet = {1, "s.png", 3};
+        for (const Fields& sprite : {Fields{"dot", 0, 0, 8, 8, 4, 4}, Fields{"TRAIL_WHITE_1", 8, 0, 4, 4, 2, 2},
+                                     Fields{"PARTICLE_SLINGDOT", 0, 0, 8, 8, 4, 4}})
+            sheet = sheet + sprite;
+        writeFile("s.dat", container("SPRT", sheet));
+        // A sheet read without its texture: a texture from it cannot be shown.
+        writeFile("t.dat", container("SPRT", {1, "t.png", 1, "bare", 0, 0, 4, 4, 0, 0}));
+        harness.run("res.createSpriteSheet('t.dat', false, false)");
         harness.run("res.createSpriteSheet('s.dat', false, true)\nsetTopLeft(20, 10)\nsetWorldScale(2)\n");
     }
     std::vector<RecordedQuad>& quads() { return harness.context.quads; }
@@ -56,6 +59,7 @@ TEST_F(SceneTest, EveryKindOfObjectKeepsItsPlaceOnScreenAtItsOwnSize) {
         {"setColliderType('o', 6)  setScale('o', 3, 1)", 1, 16},
         {"setColliderType('o', 1)", 1, 32},
         {"setColliderType('o', 1)  setScale('o', 2, 2)", 1, 16},
+        {"setObjectParameter('o', 2, 0)  setTexture('o', 'bare')", 1, 16},
         {"setColliderType('o', 7)", 0, 0},
         {"setVisible('o', false)", 0, 0},
     };
