@@ -111,7 +111,10 @@ TEST_F(SceneTest, TheSlingsDotsAndBandLandWhereAimedAndLeaveTheStateAsItWas) {
     state.scaleX = state.scaleY = 2.0f;
     const gr::RenderState before = state;
     harness.run("rubberBandPos = {x = 5, y = 5}  physicsToWorld = 20  g_sling_scope_animation = 0.1\n"
-                "drawSlingScopeNative(30, 0, 0)\n"
+                "createBox('pulled', '', 0, 0, 1, 1, 1, 0.5, 0, true, false, 0)\n"
+                "createBox('fixed', '', 0, 0, 1, 1, 0, 0.5, 0, true, false, 0)\n"
+                "currentBirdName = 'pulled'  drawSlingScopeNative(30, 0, 5)\n"
+                "currentBirdName = 'fixed'  drawSlingScopeNative(30, 0, 5)\n"
                 "drawRubberband(100, 100, 100, 140, 4, 'dot')  drawRubberband(0, 0, 9, 9, 4, 'nothing')");
     AimingInput aim;
     aim.start = {5.0f, 5.0f};
@@ -119,7 +122,13 @@ TEST_F(SceneTest, TheSlingsDotsAndBandLandWhereAimedAndLeaveTheStateAsItWas) {
     aim.gravityY = GameLua::kDefaultGravity.y;
     aim.maxTranslation = PhysicsWorld::maxTranslation();
     aim.phase = 0.1f;
-    const std::vector<AimingDot> dots = aimingDots(aim);
+    // The sling pushes a bird by force over mass; a bird without mass is not pushed at all.
+    std::vector<AimingDot> dots;
+    for (const float push : {5.0f / harness.game->objects().at("pulled")->body.mass(), 0.0f}) {
+        aim.pushY = push;
+        const std::vector<AimingDot> shot = aimingDots(aim);
+        dots.insert(dots.end(), shot.begin(), shot.end());
+    }
     ASSERT_EQ(quads().size(), dots.size() + 1);
     for (std::size_t i = 0; i < dots.size(); ++i) {
         const gr::Point pivot = onScreen(quads()[i]);
