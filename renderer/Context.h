@@ -51,6 +51,11 @@ public:
     /// the render state and faded by its alpha. Consecutive quads with the same image, shader
     /// and clip rectangle go to the driver in one draw call.
     virtual void drawTexturedQuad(Image& image, float x, float y, float w, float h, const TexCoords& coords) = 0;
+    /// The same quad with a second set of texture coordinates, for programs that sample a second
+    /// image (bound as a parameter such as "BASEMAP1") where these say. A context whose programs
+    /// read one set only draws it as `drawTexturedQuad`.
+    virtual void drawDualTexturedQuad(Image& image, float x, float y, float w, float h, const TexCoords& coords,
+                                      const TexCoords& secondCoords);
 
     /// The render state, to be edited in place; it applies to what is drawn next.
     RenderState& state() { return m_state; }

@@ -60,6 +60,7 @@ GameLua::GameLua(framework::App& app, CameraZoom& zoom, lua::LuaState& state, gr
     registerThemeNatives();
     registerDynamicAssetNatives();
     registerTextNatives();
+    registerSceneNatives();
     set("iapEnabled", false);
 
     set("uniqueDeviceId", m_deviceId);

@@ -8,6 +8,8 @@
 #include "JointRecord.h"
 #include "LevelAvailability.h"
 #include "Particles.h"
+
+#include "MaskedImage.h"
 #include "ThemeLayer.h"
 #include "Trajectories.h"
 #include "physics/ContactHandler.h"
@@ -474,6 +476,23 @@ private:
     void drawClippedLines(const lua::LuaTable& text, const TextPlacement& placement);
     /// Draws the localised text of a text object with its anchors, alpha, scale and rotation.
     void drawTextObject(const lua::LuaTable& text, const TextPlacement& placement);
+
+    // Game scene: objects, trajectories, aiming dots, rubber band (GameLuaScene.cpp).
+    void registerSceneNatives();
+    void drawGameNative();
+    void drawSlingScopeNative(float vx, float vy, float force);
+    void drawRubberband(float x1, float y1, float x2, float y2, float thickness, const std::string& sprite);
+    /// Draws one object of a layer in scene pixels (`drawGameNative`'s per-object rules); static
+    /// textured ones go to `m_maskedImages` for the layer's end, or are drawn plain when their
+    /// texture cannot be shown.
+    void drawSceneObject(const GameObject& object);
+    /// Draws the object's sprite or composite sprite with its pivot at (x, y).
+    void drawObjectPicture(const GameObject& object, float x, float y);
+    /// Draws both trajectory sets' marks with the render state as it is.
+    void drawTrajectories();
+
+    /// Static textured objects of the layer being drawn.
+    MaskedImage m_maskedImages{m_context};
 
     // Sound (GameLuaAudio.cpp).
     /// "setChannelCountLimit"(track, limit): at most `limit` sounds at once on the mixer track

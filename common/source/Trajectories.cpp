@@ -7,6 +7,25 @@ namespace {
 
 constexpr int kPredictedSteps = 300;
 constexpr float kStep = 1.0f / 30.0f;
+constexpr int kTrailSprites = 3;
+/// Squared steps per second: gravity in world units per second squared times this is the
+/// change of position per step squared.
+constexpr float kPerStepSquared = 1.0f / 900.0f;
+constexpr float kDotSpacing = 0.2f;
+constexpr float kDotHorizon = 3.0f;
+constexpr int kMaxDots = 15;
+
+/// `velocity` scaled down to the speed of `maxTranslation` world units per step, as the world
+/// would clamp it.
+Vector2 clampedVelocity(Vector2 velocity, float maxTranslation) {
+    const float maxSpeed = maxTranslation / kStep;
+    const float speed = std::sqrt(velocity.x * velocity.x + velocity.y * velocity.y);
+    if (speed > maxSpeed) {
+        velocity.x *= maxSpeed / speed;
+        velocity.y *= maxSpeed / speed;
+    }
+    return velocity;
+}
 
 } // namespace
 
@@ -23,6 +42,19 @@ void Trajectories::startNew() {
     for (int index = m_current; index < m_current + kSetSize; ++index) {
         m_points[static_cast<size_t>(index)].clear();
         m_puffs[static_cast<size_t>(index)].clear();
+    }
+    m_spriteNames[static_cast<size_t>(m_current / kSetSize)] = {"TRAIL_WHITE_1", "TRAIL_WHITE_2", "TRAIL_WHITE_3",
+                                                                "BIRD_SPECIAL"};
+}
+
+void Trajectories::visitMarks(const MarkVisitor& visit) const {
+    for (size_t index = 0; index < kBufferCount; ++index) {
+        const SpriteNames& names = m_spriteNames[index / kSetSize];
+        const Points& points = m_points[index];
+        for (size_t i = 0; i < points.size(); ++i)
+            visit(names[i % kTrailSprites], points[i]);
+        for (const Vector2& puff : m_puffs[index])
+            visit(names[kTrailSprites], puff);
     }
 }
 
@@ -44,12 +76,7 @@ void Trajectories::addPuff(int index, Vector2 point) {
 }
 
 std::vector<FlightPoint> predictFlight(Vector2 start, Vector2 velocity, float gravityY, float maxTranslation) {
-    const float maxSpeed = maxTranslation / kStep;
-    const float speed = std::sqrt(velocity.x * velocity.x + velocity.y * velocity.y);
-    if (speed > maxSpeed) {
-        velocity.x *= maxSpeed / speed;
-        velocity.y *= maxSpeed / speed;
-    }
+    velocity = clampedVelocity(velocity, maxTranslation);
     const float dx = velocity.x * kStep;
     const float dy = velocity.y * kStep;
     const float g = gravityY * 0.00111111f;
@@ -60,4 +87,33 @@ std::vector<FlightPoint> predictFlight(Vector2 start, Vector2 velocity, float gr
         points.push_back({start.x + n * dx, start.y + n * dy + g * n * (n + 1.0f) / 2.0f, n * kStep});
     }
     return points;
+}
+
+std::vector<AimingDot> aimingDots(const AimingInput& input) {
+    const Vector2 velocity = clampedVelocity(input.velocity, input.maxTranslation);
+    const float accel = (input.gravityY + input.pushY) * kPerStepSquared;
+    // Position after `steps` fixed steps, velocity advanced before position.
+    const auto after = [&](float steps) {
+        return Vector2{input.start.x + steps * velocity.x * kStep, input.start.y + steps * velocity.y * kStep +
+                                                                       accel * steps / 2.0f +
+                                                                       accel * steps * steps / 2.0f};
+    };
+    float phase = std::isfinite(input.phase) ? std::fmod(input.phase, kDotSpacing) : 0.0f;
+    if (phase < 0.0f)
+        phase += kDotSpacing;
+    std::vector<AimingDot> dots;
+    for (int i = 0; i < kMaxDots; ++i) {
+        const float t = phase + static_cast<float>(i) * kDotSpacing;
+        if (t >= kDotHorizon)
+            break;
+        if (t <= 0.0f)
+            continue;
+        const float steps = std::floor(t / kStep);
+        const float between = t / kStep - steps;
+        const Vector2 from = after(steps);
+        const Vector2 to = after(steps + 1.0f);
+        dots.push_back(
+            {{from.x + (to.x - from.x) * between, from.y + (to.y - from.y) * between}, 1.0f - t / kDotHorizon});
+    }
+    return dots;
 }

@@ -69,7 +69,7 @@ void Framebuffer::copyToWindow(QuadBatch& quads) const {
     m_copy->bind(kIdentity);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, m_colour);
-    quads.add({-1, 1, 0, 1, {}}, {1, 1, 1, 1, {}}, {-1, -1, 0, 0, {}}, {1, -1, 1, 0, {}});
+    quads.add({-1, 1, 0, 1, 0, 0, {}}, {1, 1, 1, 1, 0, 0, {}}, {-1, -1, 0, 0, 0, 0, {}}, {1, -1, 1, 0, 0, 0, {}});
     quads.draw();
     glEnable(GL_BLEND);
     bind();

@@ -193,7 +193,7 @@ Gl2Context::Scissor Gl2Context::scissorFromClip() const {
 }
 
 void Gl2Context::queue(Gl2Shader& program, Gl2Image* texture, Point origin, const Point (&corners)[4],
-                       const TexCoords& coords, std::uint32_t colour) {
+                       const TexCoords& coords, const TexCoords& secondCoords, std::uint32_t colour) {
     const Scissor scissor = scissorFromClip();
     if (m_batchProgram != &program || m_batchTexture.get() != texture || !(m_batchScissor == scissor)) {
         flush();
@@ -204,7 +204,8 @@ void Gl2Context::queue(Gl2Shader& program, Gl2Image* texture, Point origin, cons
     Vertex vertices[4];
     for (int i = 0; i < 4; ++i) {
         const Point p = state().apply(origin, corners[i]);
-        vertices[i] = {p.x, p.y, coords.uv[2 * i], coords.uv[2 * i + 1], {}};
+        vertices[i] = {
+            p.x, p.y, coords.uv[2 * i], coords.uv[2 * i + 1], secondCoords.uv[2 * i], secondCoords.uv[2 * i + 1], {}};
         premultipliedBytes(colour, state().alpha, vertices[i].rgba);
     }
     m_batch->add(vertices[0], vertices[1], vertices[2], vertices[3]);
@@ -242,18 +243,25 @@ void Gl2Context::drawLine(std::uint32_t colour, float x1, float y1, float x2, fl
     const float nx = -dy / length * half;
     const float ny = dx / length * half;
     const Point corners[4] = {{nx, ny}, {dx + nx, dy + ny}, {-nx, -ny}, {dx - nx, dy - ny}};
-    queue(defaultProgram(m_colourProgram, kColourProgram), nullptr, {x1, y1}, corners, TexCoords::full(), colour);
+    queue(defaultProgram(m_colourProgram, kColourProgram), nullptr, {x1, y1}, corners, TexCoords::full(),
+          TexCoords::full(), colour);
 }
 
 void Gl2Context::fillRect(std::uint32_t colour, float x, float y, float w, float h) {
     const Point corners[4] = {{0.0f, 0.0f}, {w, 0.0f}, {0.0f, h}, {w, h}};
-    queue(defaultProgram(m_colourProgram, kColourProgram), nullptr, {x, y}, corners, TexCoords::full(), colour);
+    queue(defaultProgram(m_colourProgram, kColourProgram), nullptr, {x, y}, corners, TexCoords::full(),
+          TexCoords::full(), colour);
 }
 
 void Gl2Context::drawTexturedQuad(Image& image, float x, float y, float w, float h, const TexCoords& coords) {
+    drawDualTexturedQuad(image, x, y, w, h, coords, coords);
+}
+
+void Gl2Context::drawDualTexturedQuad(Image& image, float x, float y, float w, float h, const TexCoords& coords,
+                                      const TexCoords& secondCoords) {
     const Point corners[4] = {{0.0f, 0.0f}, {w, 0.0f}, {0.0f, h}, {w, h}};
     queue(m_userProgram ? *m_userProgram : defaultProgram(m_spriteProgram, kSpriteProgram),
-          &static_cast<Gl2Image&>(image), {x, y}, corners, coords, 0xFFFFFFFFu);
+          &static_cast<Gl2Image&>(image), {x, y}, corners, coords, secondCoords, 0xFFFFFFFFu);
 }
 
 void Gl2Context::beginScene() {

@@ -37,6 +37,8 @@ public:
     void drawLine(std::uint32_t colour, float x1, float y1, float x2, float y2, float width) override;
     void fillRect(std::uint32_t colour, float x, float y, float w, float h) override;
     void drawTexturedQuad(Image& image, float x, float y, float w, float h, const TexCoords& coords) override;
+    void drawDualTexturedQuad(Image& image, float x, float y, float w, float h, const TexCoords& coords,
+                              const TexCoords& secondCoords) override;
     int width() const override;
     int height() const override;
     void useShader(lang::Ref<Shader> shader) override;
@@ -70,7 +72,7 @@ private:
     // Queues a quad (corners relative to `origin`: top-left, top-right, bottom-left,
     // bottom-right) after flushing a run with a different program, texture or clip.
     void queue(Gl2Shader& program, Gl2Image* texture, Point origin, const Point (&corners)[4], const TexCoords& coords,
-               std::uint32_t colour);
+               const TexCoords& secondCoords, std::uint32_t colour);
     void flush();
     void updateProjection();
 

@@ -51,6 +51,7 @@ Gl2Shader::Gl2Shader(std::string name, const std::string& files, const std::stri
     glBindAttribLocation(m_program, kPositionAttribute, "POSITION");
     glBindAttribLocation(m_program, kTexCoordAttribute, "TEXCOORD0");
     glBindAttribLocation(m_program, kColourAttribute, "COLOR");
+    glBindAttribLocation(m_program, kSecondTexCoordAttribute, "TEXCOORD1");
     glLinkProgram(m_program);
     glDeleteShader(vertex);
     glDeleteShader(fragment);

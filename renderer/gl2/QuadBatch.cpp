@@ -47,11 +47,14 @@ void QuadBatch::draw() {
                  GL_STREAM_DRAW);
     glEnableVertexAttribArray(Gl2Shader::kPositionAttribute);
     glEnableVertexAttribArray(Gl2Shader::kTexCoordAttribute);
+    glEnableVertexAttribArray(Gl2Shader::kSecondTexCoordAttribute);
     glEnableVertexAttribArray(Gl2Shader::kColourAttribute);
     glVertexAttribPointer(Gl2Shader::kPositionAttribute, 2, GL_FLOAT, GL_FALSE, sizeof(Vertex),
                           reinterpret_cast<const void*>(offsetof(Vertex, x)));
     glVertexAttribPointer(Gl2Shader::kTexCoordAttribute, 2, GL_FLOAT, GL_FALSE, sizeof(Vertex),
                           reinterpret_cast<const void*>(offsetof(Vertex, u)));
+    glVertexAttribPointer(Gl2Shader::kSecondTexCoordAttribute, 2, GL_FLOAT, GL_FALSE, sizeof(Vertex),
+                          reinterpret_cast<const void*>(offsetof(Vertex, u1)));
     glVertexAttribPointer(Gl2Shader::kColourAttribute, 4, GL_UNSIGNED_BYTE, GL_TRUE, sizeof(Vertex),
                           reinterpret_cast<const void*>(offsetof(Vertex, rgba)));
     glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(quadCount * 6), GL_UNSIGNED_INT, nullptr);

@@ -11,6 +11,7 @@ namespace gr::gl2 {
 struct Vertex {
     float x, y;           ///< pixels of the context
     float u, v;           ///< texture coordinates
+    float u1, v1;         ///< second texture coordinates, for programs that sample two images
     std::uint8_t rgba[4]; ///< colour with premultiplied alpha
 };
 

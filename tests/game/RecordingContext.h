@@ -21,12 +21,13 @@ public:
     int uploads = 0;
 };
 
-// One textured quad as the context received it, with the render state's rotation at the time.
+// One textured quad as the context received it, with the render state at the time.
 struct RecordedQuad {
     const gr::Image* image;
     float x, y, w, h;
     gr::TexCoords coords;
     float angle, pivotX, pivotY;
+    gr::RenderState state;
 };
 
 // A graphics context for tests of resource code: it draws nothing, records every textured quad
@@ -49,7 +50,7 @@ public:
     void drawLine(std::uint32_t, float, float, float, float, float) override {}
     void fillRect(std::uint32_t, float, float, float, float) override {}
     void drawTexturedQuad(gr::Image& image, float x, float y, float w, float h, const gr::TexCoords& coords) override {
-        quads.push_back({&image, x, y, w, h, coords, state().angle, state().pivotX, state().pivotY});
+        quads.push_back({&image, x, y, w, h, coords, state().angle, state().pivotX, state().pivotY, state()});
     }
     int width() const override { return frameWidth; }
     int height() const override { return frameHeight; }
