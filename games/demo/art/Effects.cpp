@@ -48,7 +48,7 @@ Picture feather() {
     Canvas canvas(20, 10);
     canvas.fill(unite(ellipse(11, 5, 8, 3.5f), taperedStroke({1, 5}, {18, 5}, 0.6f, 0.6f)),
                 [](float x, float, float distance) {
-                    return mix(mix(Colour{0.95f, 0.30f, 0.22f}, {0.70f, 0.12f, 0.10f}, x / 20), {0.45f, 0.07f, 0.06f},
+                    return mix(mix(Colour{0.35f, 0.62f, 0.92f}, {0.16f, 0.38f, 0.70f}, x / 20), {0.10f, 0.22f, 0.45f},
                                rim(distance, 1.2f));
                 });
     return {"PARTICLE_FEATHER", canvas, 10, 5};

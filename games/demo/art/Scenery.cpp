@@ -77,11 +77,11 @@ Picture star(const char* name, Paint inside) {
 
 // A band of distant hills whose left and right edges meet, so the layer tiles without a seam.
 Picture farHills() {
-    constexpr int kWidth = 512, kHeight = 120;
+    constexpr int kWidth = 512, kHeight = 300;
     constexpr float kTau = 6.2831853f;
     Canvas canvas(kWidth, kHeight);
     const Shape ridge = [](float x, float y) {
-        const float top = 60 - 22 * std::sin(x / kWidth * kTau * 2) - 14 * std::sin(x / kWidth * kTau * 5 + 1);
+        const float top = 120 - 45 * std::sin(x / kWidth * kTau * 2) - 25 * std::sin(x / kWidth * kTau * 5 + 1);
         return top - y;
     };
     canvas.fill(ridge, [](float, float y, float) {

@@ -283,8 +283,11 @@ end
 function birdCollision(bird, target, damage, applied)
     score = score + math.floor(applied * POINTS_PER_DAMAGE)
     soundImpact(target, damage)
-    if damage >= FEATHER_DAMAGE then
-        emitAt(bird, "feathers", 4)
+    -- The first hard hit of a shot ruffles the bird once.
+    local flying = objects.world[bird]
+    if flying and damage >= FEATHER_DAMAGE and not flying.ruffled then
+        flying.ruffled = true
+        emitAt(bird, "feathers", 6)
     end
 end
 

@@ -112,11 +112,11 @@ TEST(DemoEndToEndTest, TheDemoDrawsItsSceneWithSpritesAndText) {
     EXPECT_EQ(picture->w, 800);
     EXPECT_EQ(picture->h, 600);
     // The sprites of the sheet at 20 pixels a world unit, view top-left (-5, -25): the sky strip
-    // stretched over the screen, the ground tile, the tower the level file describes after the
-    // physics world settled it, the bird half a second into its flight (launched after two
-    // seconds with (22, -14) units/s from (1, -4.5)) and an unlit star. The composite slingshot
-    // stands on the ground at the launch point (120, 410): each of its parts where the composite
-    // puts it, and the hill behind showing beside it.
+    // stretched over the screen, the theme's grass over its ground colour, the tower the level
+    // file describes after the physics world settled it, the bird half a second into its flight
+    // (launched after two seconds with (22, -14) units/s from (1, -4.5)) and an unlit star. The
+    // composite slingshot stands on the ground at the launch point (120, 410): each of its parts
+    // where the composite puts it, and the theme's far hills showing beside it.
     const struct {
         int x, y;
         Pixel colour;
@@ -124,7 +124,8 @@ TEST(DemoEndToEndTest, TheDemoDrawsItsSceneWithSpritesAndText) {
     } samples[] = {
         {400, 100, {89, 149, 220}, "sky, high"},
         {400, 250, {134, 182, 232}, "sky, lower and paler"},
-        {400, 550, {111, 76, 43}, "soil of the ground tile"},
+        {400, 550, {92, 158, 66}, "the theme's ground colour"},
+        {400, 505, {97, 164, 70}, "grass of the foreground layer"},
         {620, 422, {139, 144, 153}, "stone bar"},
         {580, 466, {192, 134, 71}, "wood post"},
         {620, 337, {171, 218, 246}, "ice bar"},
@@ -133,10 +134,10 @@ TEST(DemoEndToEndTest, TheDemoDrawsItsSceneWithSpritesAndText) {
         {36, 34, {156, 156, 159}, "unlit star"},
         {120, 470, {133, 85, 40}, "slingshot trunk"},
         {113, 425, {105, 68, 33}, "slingshot back arm"},
-        {127, 425, {95, 68, 34}, "slingshot front arm"},
+        {127, 425, {96, 67, 39}, "slingshot front arm"},
         {109, 402, {114, 76, 44}, "slingshot band holder, left"},
         {130, 402, {108, 71, 41}, "slingshot band holder, right"},
-        {105, 425, {123, 180, 118}, "hill beside the slingshot"},
+        {105, 425, {130, 170, 177}, "far hills beside the slingshot"},
     };
     for (const auto& sample : samples)
         expectPixel(picture, sample.x, sample.y, sample.colour, sample.what);
