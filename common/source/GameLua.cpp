@@ -30,10 +30,10 @@ private:
 
 GameLua::GameLua(framework::App& app, CameraZoom& zoom, lua::LuaState& state, gr::Context& context,
                  game::Resources& resources, const PathsAndFlags& paths)
-    : lua::LuaObject(state), m_app(app), m_zoom(zoom), m_context(context), m_resources(resources), m_deviceId(machineIdentifier()),
-      m_keyPressed(state), m_keyReleased(state), m_keyHold(state), m_cursor(state), m_multitouchSweep(state),
-      m_multitouchZoom(state), m_clippedText(state), m_objectsTable(state), m_nuked(state), m_worldTable(state), m_deadBlocks(state),
-      m_blockTable(state) {
+    : lua::LuaObject(state), m_app(app), m_zoom(zoom), m_context(context), m_resources(resources),
+      m_deviceId(machineIdentifier()), m_keyPressed(state), m_keyReleased(state), m_keyHold(state), m_cursor(state),
+      m_multitouchSweep(state), m_multitouchZoom(state), m_clippedText(state), m_objectsTable(state), m_nuked(state),
+      m_worldTable(state), m_deadBlocks(state), m_blockTable(state) {
     inheritGlobals();
     m_world = std::make_unique<PhysicsWorld>(kDefaultGravity);
     m_world->setContactHandler(this);

@@ -12,10 +12,10 @@
 #include "MaskedImage.h"
 #include "ThemeLayer.h"
 #include "Trajectories.h"
-#include "physics/ContactHandler.h"
-#include "physics/PhysicsWorld.h"
 #include "lua/LuaObject.h"
 #include "lua/LuaTable.h"
+#include "physics/ContactHandler.h"
+#include "physics/PhysicsWorld.h"
 #include "util/AES.h"
 #include "util/DataKeys.h"
 
@@ -250,8 +250,8 @@ private:
     // Game objects (GameLuaObjects.cpp).
     void createBox(const std::string& name, const std::string& sprite, float x, float y, float width, float height,
                    float density, float friction, float restitution, bool solid, bool ignored, float zOrder);
-    void createCircle(const std::string& name, const std::string& sprite, float x, float y, float radius,
-                      float density, float friction, float restitution, bool projectile, float zOrder);
+    void createCircle(const std::string& name, const std::string& sprite, float x, float y, float radius, float density,
+                      float friction, float restitution, bool projectile, float zOrder);
     void createPolygon(const std::string& name, const std::string& sprite, float x, float y, lua::LuaTable vertices,
                        float density, float friction, float restitution, bool solid, bool ignored, float zOrder);
     void resizeCircle(const std::string& name, float radius);

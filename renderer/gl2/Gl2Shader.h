@@ -15,8 +15,9 @@ class Gl2Image;
 /// A linked GLSL 1.20 program with its parameter values.
 ///
 /// Vertex attributes are bound by name: "POSITION" (vec2, pixels), "TEXCOORD0" (vec2),
-/// "TEXCOORD1" (vec2, the second set of coordinates) and "COLOR" (vec4, premultiplied). Uniforms: "PROJTM" (mat4) is set on every draw, the quad's
-/// texture goes to the sampler "BASEMAP" on unit 0, textures set as parameters take units 1 up.
+/// "TEXCOORD1" (vec2, the second set of coordinates) and "COLOR" (vec4, premultiplied). Uniforms: "PROJTM" (mat4) is
+/// set on every draw, the quad's texture goes to the sampler "BASEMAP" on unit 0, textures set as parameters take units
+/// 1 up.
 class Gl2Shader : public Shader {
 public:
     static constexpr GLuint kPositionAttribute = 0;

@@ -1,7 +1,7 @@
 // The real executable with the bundled demo game, drawing through the OpenGL renderer on the
 // display the tests run under (CI gives them a virtual one), or SDL's offscreen driver without.
-#include "GameHarness.h"
 #include "AudioFiles.h"
+#include "GameHarness.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
@@ -36,8 +36,9 @@ Outcome runTumble(const std::string& arguments, const std::string& home, const s
     const bool display = std::getenv("DISPLAY") != nullptr;
     const std::string command = "cd '" TUMBLE_BUILD_DIR "' && XDG_DATA_HOME='" + home +
                                 "' ASAN_OPTIONS=\"${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0\" "
-                                "SDL_AUDIODRIVER=dummy " + environment + " " +
-                                (display ? "" : "SDL_VIDEODRIVER=offscreen ") + "bin/tumble " + arguments + " 2>&1";
+                                "SDL_AUDIODRIVER=dummy " +
+                                environment + " " + (display ? "" : "SDL_VIDEODRIVER=offscreen ") + "bin/tumble " +
+                                arguments + " 2>&1";
     Outcome run;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)
