@@ -2,12 +2,15 @@
 
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 
 namespace {
 
 constexpr int kPredictedSteps = 300;
 constexpr float kStep = 1.0f / 30.0f;
-constexpr int kTrailSprites = 3;
+/// The sprites the points of a track cycle through, and the puffs' sprite.
+constexpr const char* kTrailSprites[] = {"TRAIL_WHITE_1", "TRAIL_WHITE_2", "TRAIL_WHITE_3"};
+constexpr const char* kPuffSprite = "BIRD_SPECIAL";
 /// Squared steps per second: gravity in world units per second squared times this is the
 /// change of position per step squared.
 constexpr float kPerStepSquared = 1.0f / 900.0f;
@@ -43,18 +46,15 @@ void Trajectories::startNew() {
         m_points[static_cast<size_t>(index)].clear();
         m_puffs[static_cast<size_t>(index)].clear();
     }
-    m_spriteNames[static_cast<size_t>(m_current / kSetSize)] = {"TRAIL_WHITE_1", "TRAIL_WHITE_2", "TRAIL_WHITE_3",
-                                                                "BIRD_SPECIAL"};
 }
 
 void Trajectories::visitMarks(const MarkVisitor& visit) const {
     for (size_t index = 0; index < kBufferCount; ++index) {
-        const SpriteNames& names = m_spriteNames[index / kSetSize];
         const Points& points = m_points[index];
         for (size_t i = 0; i < points.size(); ++i)
-            visit(names[i % kTrailSprites], points[i]);
+            visit(kTrailSprites[i % std::size(kTrailSprites)], points[i]);
         for (const Vector2& puff : m_puffs[index])
-            visit(names[kTrailSprites], puff);
+            visit(kPuffSprite, puff);
     }
 }
 

@@ -10,9 +10,8 @@
 
 /// The recorded flight paths of the birds: six point buffers and six puff buffers, in two sets
 /// of three. Each shot records into the current set; starting a new shot switches sets, so the
-/// previous shot's path stays visible. Points are in pixels. Each set draws with the four
-/// sprite names it was given when it was started: three that its points cycle through, and one
-/// for its puffs; a set never started has none.
+/// previous shot's path stays visible. Points are in pixels. Both sets draw with the same four
+/// sprites: points cycle through "TRAIL_WHITE_1" to "TRAIL_WHITE_3", puffs are "BIRD_SPECIAL".
 class Trajectories {
 public:
     static constexpr int kBufferCount = 6;
@@ -27,8 +26,7 @@ public:
     /// The buffer of 1-based `slot` counted from the current set's first buffer (so slots 4 to 6
     /// of set 0 reach set 3's buffers), or -1 when that lies outside the six. Any int is safe.
     int bufferOfSlot(int slot) const;
-    /// Switches to the other set, empties its points and puffs and gives it the trail sprites
-    /// "TRAIL_WHITE_1" to "TRAIL_WHITE_3" and the puff sprite "BIRD_SPECIAL".
+    /// Switches to the other set and empties its points and puffs.
     void startNew();
     /// Empties the points and puffs of all six buffers, as a new level starts.
     void clear();
@@ -39,17 +37,14 @@ public:
     const Points& points(int index) const { return m_points.at(static_cast<std::size_t>(index)); }
     const Points& puffs(int index) const { return m_puffs.at(static_cast<std::size_t>(index)); }
     /// Every mark of both sets in drawing order: buffer by buffer, its points cycling through
-    /// the set's three trail sprites (starting again with the first in each buffer), then its
-    /// puffs with the set's puff sprite.
+    /// the three trail sprites (starting again with the first in each buffer), then its puffs
+    /// with the puff sprite.
     void visitMarks(const MarkVisitor& visit) const;
 
 private:
-    using SpriteNames = std::array<std::string, 4>;
-
     int m_current = 0;
     std::array<Points, kBufferCount> m_points;
     std::array<Points, kBufferCount> m_puffs;
-    std::array<SpriteNames, kBufferCount / kSetSize> m_spriteNames;
 };
 
 /// One predicted point of a flight: position in world units, time in seconds.

@@ -58,7 +58,7 @@ TEST(TrajectoriesTest, PredictionClampsToTheLargestStep) {
 
 TEST(TrajectoriesTest, PointsCycleTheTrailSpritesAndPuffsUseTheFourth) {
     Trajectories trajectories;
-    // Set 0 was never started: its marks have no sprite.
+    // Points recorded before the first shot starts draw with the trail sprites too.
     trajectories.addPoint(0, {7, 0});
     trajectories.startNew();
     for (float x : {1.0f, 2.0f, 3.0f, 4.0f})
@@ -67,13 +67,9 @@ TEST(TrajectoriesTest, PointsCycleTheTrailSpritesAndPuffsUseTheFourth) {
     trajectories.addPoint(4, {6, 0});
     std::vector<std::pair<std::string, float>> marks;
     trajectories.visitMarks([&](const std::string& sprite, Vector2 at) { marks.emplace_back(sprite, at.x); });
-    const std::vector<std::pair<std::string, float>> expected = {{"", 7},
-                                                                 {"TRAIL_WHITE_1", 1},
-                                                                 {"TRAIL_WHITE_2", 2},
-                                                                 {"TRAIL_WHITE_3", 3},
-                                                                 {"TRAIL_WHITE_1", 4},
-                                                                 {"BIRD_SPECIAL", 5},
-                                                                 {"TRAIL_WHITE_1", 6}};
+    const std::vector<std::pair<std::string, float>> expected = {
+        {"TRAIL_WHITE_1", 7}, {"TRAIL_WHITE_1", 1}, {"TRAIL_WHITE_2", 2}, {"TRAIL_WHITE_3", 3},
+        {"TRAIL_WHITE_1", 4}, {"BIRD_SPECIAL", 5},  {"TRAIL_WHITE_1", 6}};
     EXPECT_EQ(marks, expected);
 }
 
