@@ -41,4 +41,21 @@ struct RenderState {
     Point apply(Point origin, Point local) const;
 };
 
+/// Puts a render state back as it was when the scope ends, exceptions included, for drawing
+/// that edits the state for its own pictures and must not move what the caller draws next.
+class SavedRenderState {
+public:
+    explicit SavedRenderState(RenderState& state) : m_state(state), m_saved(state) {}
+    SavedRenderState(const SavedRenderState&) = delete;
+    SavedRenderState& operator=(const SavedRenderState&) = delete;
+    ~SavedRenderState() { m_state = m_saved; }
+
+    /// The state as it was when the scope began.
+    const RenderState& original() const { return m_saved; }
+
+private:
+    RenderState& m_state;
+    RenderState m_saved;
+};
+
 } // namespace gr

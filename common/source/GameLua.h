@@ -59,6 +59,8 @@ class GameLua : public lua::LuaObject, private ContactHandler {
 public:
     /// Fixed physics step, seconds (the float the frame update compares against).
     static constexpr float kStep = 0.0333333f;
+    /// Scene pixels per world unit: where objects, trails and aiming dots are drawn.
+    static constexpr float kPixelsPerUnit = 20.0f;
     /// The world's gravity until the scripts set it (world units per second squared, y down).
     static constexpr Vector2 kDefaultGravity{0.0f, 20.0f};
 

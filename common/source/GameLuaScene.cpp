@@ -10,8 +10,6 @@
 
 namespace {
 
-/// Scene pixels per world unit.
-constexpr float kPixelsPerUnit = 20.0f;
 /// Collider types drawn their own way.
 constexpr int kDoubleResolutionType = 1;
 constexpr int kBirdType = 3;
@@ -22,8 +20,6 @@ constexpr int kEditorOnlyType = 7;
 constexpr float kPassThroughSpread = 5.0f;
 /// Below this (in either direction) the sling's pull does not push the bird.
 constexpr float kMinForce = 0.01f;
-
-constexpr game::Anchors kAtPivot{game::VerticalAnchor::VPivot, game::HorizontalAnchor::HPivot};
 
 bool isBird(const GameObject& object) {
     return object.colliderType == kBirdType || object.colliderType == kOtherBirdType;
@@ -124,14 +120,14 @@ void GameLua::drawSceneObject(const GameObject& object) {
 
 void GameLua::drawObjectPicture(const GameObject& object, float x, float y) {
     if (object.sprite)
-        object.sprite->draw(m_context, x, y, kAtPivot);
+        object.sprite->draw(m_context, x, y, game::kAtPivot);
     else
-        object.compositeSprite->draw(m_context, x, y, kAtPivot);
+        object.compositeSprite->draw(m_context, x, y, game::kAtPivot);
 }
 
 void GameLua::drawTrajectories() {
     m_trajectories.visitMarks([this](const std::string& sprite, Vector2 position) {
-        m_resources.drawSprite(sprite, position.x, position.y, kAtPivot);
+        m_resources.drawSprite(sprite, position.x, position.y, game::kAtPivot);
     });
 }
 
@@ -153,14 +149,13 @@ void GameLua::drawSlingScopeNative(float vx, float vy, float force) {
     const float factor = getNumber("physicsToWorld");
 
     gr::RenderState& state = m_context.state();
-    const gr::RenderState callers = state;
+    const gr::SavedRenderState callers(state);
     for (const AimingDot& dot : aimingDots(input)) {
-        state = callers;
+        state = callers.original();
         magnify(state, dot.shrink);
         m_resources.drawSprite("PARTICLE_SLINGDOT", factor * dot.point.x / dot.shrink,
-                               factor * dot.point.y / dot.shrink, kAtPivot);
+                               factor * dot.point.y / dot.shrink, game::kAtPivot);
     }
-    state = callers;
 }
 
 // drawRubberband(x1, y1, x2, y2, thickness, sprite): the sprite stretched from (x1, y1) to
@@ -170,11 +165,10 @@ void GameLua::drawRubberband(float x1, float y1, float x2, float y2, float thick
     if (!band)
         return;
     gr::RenderState& state = m_context.state();
-    const gr::RenderState callers = state;
+    const gr::SavedRenderState saved(state);
     state.setAngle(std::atan2(y2 - y1, x2 - x1));
     state.pivotX = 0.0f;
     state.pivotY = thickness / 2.0f;
     band->drawScaled(m_context, x1, y1 - thickness / 2.0f, std::hypot(x2 - x1, y2 - y1), thickness,
                      {game::VerticalAnchor::Top, game::HorizontalAnchor::Left});
-    state = callers;
 }

@@ -66,20 +66,6 @@ Span verticalSpan(float y, float ascent, float descent, game::VerticalAnchor anc
     }
 }
 
-/// Puts the render state back as it was when the scope ends, exceptions included: a text's
-/// alpha, scale and rotation are its own.
-class SavedRenderState {
-public:
-    explicit SavedRenderState(gr::RenderState& state) : m_state(state), m_saved(state) {}
-    SavedRenderState(const SavedRenderState&) = delete;
-    SavedRenderState& operator=(const SavedRenderState&) = delete;
-    ~SavedRenderState() { m_state = m_saved; }
-
-private:
-    gr::RenderState& m_state;
-    gr::RenderState m_saved;
-};
-
 } // namespace
 
 void GameLua::registerTextNatives() {
@@ -153,7 +139,7 @@ void GameLua::drawTextObject(const lua::LuaTable& text, const TextPlacement& pla
         x = std::floor(x);
         y = std::floor(y);
     }
-    const SavedRenderState saved(m_context.state());
+    const gr::SavedRenderState saved(m_context.state());
     gr::RenderState& renderState = m_context.state();
     if (text.isNumber("alpha") && text.getNumber("alpha") < 1.0f)
         renderState.alpha = text.getNumber("alpha");

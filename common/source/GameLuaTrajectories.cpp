@@ -8,7 +8,6 @@
 namespace {
 
 /// World units to points.
-constexpr float kPointsPerUnit = 20.0f;
 /// A bird gains a point once it is more than 20 points (squared: 400) from its last one.
 constexpr float kMinSquaredDistance = 400.0f;
 
@@ -93,7 +92,7 @@ void GameLua::recordTrajectories(PositionSource source) {
             position = {object.render.x, object.render.y};
             break;
         }
-        const Vector2 point{position.x * kPointsPerUnit, position.y * kPointsPerUnit};
+        const Vector2 point{position.x * kPixelsPerUnit, position.y * kPixelsPerUnit};
         const float dx = point.x - bird.getNumber("lastTrajectoryX");
         const float dy = point.y - bird.getNumber("lastTrajectoryY");
         if (dx * dx + dy * dy > kMinSquaredDistance) {

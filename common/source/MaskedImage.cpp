@@ -107,9 +107,10 @@ void MaskedImage::finish() {
         m_program = m_context.loadShader(kMaskedProgram);
         m_programLoaded = true;
     }
-    const gr::RenderState saved = m_context.state();
-    drawPieces(m_program.get());
-    m_context.state() = saved;
+    {
+        const gr::SavedRenderState saved(m_context.state());
+        drawPieces(m_program.get());
+    }
     m_pieces.clear();
 }
 

@@ -72,12 +72,10 @@ int ParticleSystem::emit(ParticleListKind list, ParticleDefinitionId id, int cou
 }
 
 void ParticleSystem::resolveSprites(ParticleDefinitionId id) {
-    std::vector<ParticleSprite>& sprites = m_sprites[id];
+    std::vector<ResolvedSprite>& sprites = m_sprites[id];
     sprites.clear();
-    for (const std::string& name : m_definitions[id].spriteNames) {
-        const game::SpriteEntry* entry = m_resources.findEntry(name);
-        sprites.push_back(entry ? ParticleSprite{entry->sprite, entry->composite} : ParticleSprite{});
-    }
+    for (const std::string& name : m_definitions[id].spriteNames)
+        sprites.push_back(ResolvedSprite::find(m_resources, name));
 }
 
 void ParticleSystem::update(ParticleListKind list, float dt) { listOf(list).update(dt, m_definitions); }

@@ -3,9 +3,7 @@
 #include "ParticleDefinition.h"
 #include "ParticleEmitter.h"
 #include "ParticleList.h"
-#include "game/CompoSprite.h"
-#include "game/Sprite.h"
-#include "lang/Ref.h"
+#include "ResolvedSprite.h"
 
 #include <array>
 #include <optional>
@@ -94,11 +92,6 @@ public:
 private:
     /// A resolved sprite name: a plain or a composite sprite, or neither when none is loaded.
     /// Counted, so a released sheet leaves sprites that draw nothing rather than dangling ones.
-    struct ParticleSprite {
-        lang::Ref<game::Sprite> sprite;
-        lang::Ref<game::CompoSprite> composite;
-    };
-
     ParticleList& listOf(ParticleListKind list) { return m_lists[static_cast<int>(list)]; }
     /// How many of `requested` particles a list of `live` particles takes under the limits.
     int allowance(int live, int requested) const;
@@ -113,7 +106,7 @@ private:
     std::array<ParticleList, 3> m_lists{ParticleList(true), ParticleList(false), ParticleList(true)};
     /// Definitions and their resolved sprites, by id; ids are never reused or removed.
     std::vector<ParticleDefinition> m_definitions;
-    std::vector<std::vector<ParticleSprite>> m_sprites;
+    std::vector<std::vector<ResolvedSprite>> m_sprites;
     std::unordered_map<std::string, ParticleDefinitionId> m_ids;
     int m_softLimit = kStartSoftLimit;
     float m_softFactor = kStartSoftFactor;

@@ -4,28 +4,9 @@
 #include "game/Anchor.h"
 #include "renderer/Context.h"
 
-namespace {
-
-constexpr game::Anchors kAtPivot{game::VerticalAnchor::VPivot, game::HorizontalAnchor::HPivot};
-
-/// Puts the render state back as it was on every exit, so that the script's drawing after the
-/// particles is not placed by the last particle's transform.
-class RenderStateKeeper {
-public:
-    explicit RenderStateKeeper(gr::RenderState& state) : m_state(state), m_saved(state) {}
-    RenderStateKeeper(const RenderStateKeeper&) = delete;
-    RenderStateKeeper& operator=(const RenderStateKeeper&) = delete;
-    ~RenderStateKeeper() { m_state = m_saved; }
-
-private:
-    gr::RenderState& m_state;
-    gr::RenderState m_saved;
-};
-
-} // namespace
-
 void ParticleSystem::drawMenu(float menuScale) {
-    const RenderStateKeeper keeper(m_context.state());
+    // The script's drawing after the particles is not placed by the last particle's transform.
+    const gr::SavedRenderState saved(m_context.state());
     for (const Particle& particle : list(ParticleListKind::Menu).particles()) {
         const float scale = menuScale * particle.scale;
         drawParticle(particle, scale, scale, 0.0f, 0.0f);
@@ -33,7 +14,7 @@ void ParticleSystem::drawMenu(float menuScale) {
 }
 
 void ParticleSystem::drawScene(ParticleListKind kind, const ParticleCamera& camera, int layer) {
-    const RenderStateKeeper keeper(m_context.state());
+    const gr::SavedRenderState saved(m_context.state());
     for (const Particle& particle : list(kind).particles()) {
         if (layer != 0 && particle.layer != layer)
             continue;
@@ -43,11 +24,11 @@ void ParticleSystem::drawScene(ParticleListKind kind, const ParticleCamera& came
 }
 
 void ParticleSystem::drawParticle(const Particle& particle, float scale, float divisor, float cameraX, float cameraY) {
-    const std::vector<ParticleSprite>& sprites = m_sprites[particle.definition];
+    const std::vector<ResolvedSprite>& sprites = m_sprites[particle.definition];
     // A definition read again may have fewer sprites than its older particles were given.
     if (particle.sprite >= sprites.size() || scale == 0.0f || divisor == 0.0f)
         return;
-    const ParticleSprite& shown = sprites[particle.sprite];
+    const ResolvedSprite& shown = sprites[particle.sprite];
     gr::RenderState& state = m_context.state();
     state.translateX = -cameraX / divisor;
     state.translateY = -cameraY / divisor;
@@ -56,13 +37,8 @@ void ParticleSystem::drawParticle(const Particle& particle, float scale, float d
     state.setAngle(particle.angle);
     const float x = particle.x / divisor;
     const float y = particle.y / divisor;
-    if (shown.sprite) {
-        state.pivotX = static_cast<float>(shown.sprite->pivotX());
-        state.pivotY = static_cast<float>(shown.sprite->pivotY());
-        shown.sprite->draw(m_context, x, y, kAtPivot);
-    } else if (shown.composite) {
-        state.pivotX = static_cast<float>(shown.composite->pivotX());
-        state.pivotY = static_cast<float>(shown.composite->pivotY());
-        shown.composite->draw(m_context, x, y, kAtPivot);
-    }
+    const SpriteMeasurements measured = shown.measure();
+    state.pivotX = measured.pivotX;
+    state.pivotY = measured.pivotY;
+    shown.draw(m_context, x, y, game::kAtPivot);
 }

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr game::Anchors kAtPivot{game::VerticalAnchor::VPivot, game::HorizontalAnchor::HPivot};
 /// Tiles meet edge to edge: each is placed by its left edge.
 constexpr game::Anchors kTile{game::VerticalAnchor::VPivot, game::HorizontalAnchor::Left};
 
@@ -49,7 +48,7 @@ void ThemeLayerPainter::drawOwnSprite(const ThemeLayer& layer) {
     state.pivotX = 0.0f;
     state.pivotY = 0.0f;
     if (!layer.tiled) {
-        layer.picture.draw(m_context, 0.0f, layer.offsetY, kAtPivot);
+        layer.picture.draw(m_context, 0.0f, layer.offsetY, game::kAtPivot);
         return;
     }
     const float visibleWidth = static_cast<float>(m_context.width()) / scale;
@@ -73,7 +72,7 @@ void ThemeLayerPainter::drawPlacedSprites(const ThemeLayer& layer) {
         state.pivotY = own.pivotY;
         state.setAngle(placed.angle);
         placed.picture.draw(m_context, placed.x * m_camera.simulationScale / placed.px,
-                            placed.y * m_camera.simulationScale / placed.py, kAtPivot);
+                            placed.y * m_camera.simulationScale / placed.py, game::kAtPivot);
     }
 }
 

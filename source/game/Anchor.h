@@ -17,6 +17,9 @@ struct Anchors {
     HorizontalAnchor horizontal = HorizontalAnchor::HPivot;
 };
 
+/// The pivot of the sprite at the drawing position: how the scene draws its pictures.
+inline constexpr Anchors kAtPivot{};
+
 /// Applies one anchor name ("TOP", "VCENTER", "BOTTOM", "BASELINE", "VPIVOT", "LEFT", "HCENTER",
 /// "RIGHT", "HPIVOT") to the axis it names; an empty name changes nothing. Raises
 /// `lang::Exception` "Invalid anchor: {0}" for any other text.

@@ -13,8 +13,6 @@ namespace {
 
 using Glyphs = std::map<std::int32_t, lang::Ref<Sprite>>;
 
-constexpr Anchors kAtPivot{VerticalAnchor::VPivot, HorizontalAnchor::HPivot};
-
 /// The code points of `text` from `start`, at most `count`, both clamped to the text.
 std::vector<std::uint32_t> codePointRange(const std::string& text, int start, int count) {
     std::vector<std::uint32_t> codePoints = lang::utf8ToCodePoints(text);

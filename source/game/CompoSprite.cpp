@@ -29,8 +29,6 @@ private:
     float m_y;
 };
 
-constexpr Anchors kAtPivot{VerticalAnchor::VPivot, HorizontalAnchor::HPivot};
-
 } // namespace
 
 CompoSprite::CompoSprite() = default;
