@@ -57,6 +57,8 @@ void PhysicsBody::setLinearDamping(float damping) { m_body->SetLinearDamping(dam
 
 void PhysicsBody::setAngularDamping(float damping) { m_body->SetAngularDamping(damping); }
 
+float PhysicsBody::angularDamping() const { return m_body->GetAngularDamping(); }
+
 BodyType PhysicsBody::type() const {
     switch (m_body->GetType()) {
     case b2_staticBody:
@@ -77,6 +79,13 @@ void PhysicsBody::setType(BodyType type) {
 float PhysicsBody::mass() const { return m_body->GetMass(); }
 
 bool PhysicsBody::isAwake() const { return m_body->IsAwake(); }
+
+void PhysicsBody::setEnabled(bool enabled) {
+    refuseWhileStepping(m_body);
+    m_body->SetEnabled(enabled);
+}
+
+bool PhysicsBody::isEnabled() const { return m_body->IsEnabled(); }
 
 void PhysicsBody::wake() { m_body->SetAwake(true); }
 

@@ -34,6 +34,7 @@ public:
     void setAngularVelocity(float radiansPerSecond);
     void setLinearDamping(float damping);
     void setAngularDamping(float damping);
+    float angularDamping() const;
     BodyType type() const;
     /// Changes the type; a static body loses its velocity and the mass is recomputed.
     void setType(BodyType type);
@@ -41,6 +42,10 @@ public:
     float mass() const;
     /// True while the body takes part in the simulation (it has not fallen asleep).
     bool isAwake() const;
+    /// Takes the body out of the simulation (no contacts, no motion, its contacts end) or puts it
+    /// back. Raises `lang::Exception` while the world steps, as `setType` does.
+    void setEnabled(bool enabled);
+    bool isEnabled() const;
     /// Wakes the body up (sleep time 0).
     void wake();
     /// Puts the body to sleep at once: velocities, force and torque become zero.
