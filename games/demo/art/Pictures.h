@@ -21,5 +21,9 @@ std::vector<Picture> sceneryPictures();
 /// The flight trail, the aiming dots, the particles and the rubber band, under the names the
 /// engine and the particle table use.
 std::vector<Picture> effectPictures();
+/// The entry (blue) and exit (orange) portals and the sparks of each colour.
+std::vector<Picture> portalPictures();
+/// The water surface tile ("water", tiling sideways), the drop of a splash and the island.
+std::vector<Picture> waterPictures();
 
 } // namespace art

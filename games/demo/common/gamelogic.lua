@@ -1,6 +1,8 @@
 -- The demo game: a slingshot on a meadow fires birds at a tower of wood, stone and ice. The
 -- physics world makes the blocks tumble; hits damage them, and broken blocks and targets are
--- removed. Three birds a round; the tower is rebuilt when they are spent or both targets are gone.
+-- removed. Three birds a round; when they are spent or both targets are gone, the next level is
+-- built: the tower, then a tower behind a wall that a pair of portals leads over, then a tower on
+-- an island in a flood, and round again. The saved settings remember the level being played.
 -- Tap (or click) and pull back from the slingshot to aim, let go to launch; left alone, the demo
 -- launches by itself. The engine draws the scene: the theme's layers, the objects turned as their
 -- bodies turn, the flight trail, the aiming dots and the particles; the script adds the slingshot
@@ -13,6 +15,8 @@ local VIEW_LEFT, VIEW_TOP = -5, -25
 local SLING_X, SLING_Y = 1, -4.5
 local LAUNCH_VX, LAUNCH_VY = 22, -14
 local BIRD_RADIUS = 0.6
+-- The levels in the order they are played (file names in levels/, and keys of the star table).
+local LEVELS = { "demo", "portals", "water" }
 local BIRDS_PER_ROUND = 3
 -- An untouched slingshot launches on its own after this long (seconds).
 local AIM_TIME = 2
@@ -52,7 +56,8 @@ local EFFECT_TRACK, MUSIC_TRACK, ROLLING_TRACK, IMPACT_TRACK = 0, 1, 2, 3
 local TRACK_VOLUMES = { [EFFECT_TRACK] = 1, [MUSIC_TRACK] = 0.45, [ROLLING_TRACK] = 1, [IMPACT_TRACK] = 0.9 }
 -- The effects in sounds/ (WAV files of the output's own format, loaded whole: they are short and
 -- played often); the music streams from its MP3.
-local EFFECTS = { "launch", "impact_wood", "impact_stone", "impact_ice", "break", "target", "win", "roll" }
+local EFFECTS = { "launch", "impact_wood", "impact_stone", "impact_ice", "break", "target", "win", "roll", "portal",
+                  "splash" }
 -- What each material sounds like when hit; the ground sounds like stone, a target like wood.
 local IMPACT_SOUNDS = { wood = "impact_wood", stone = "impact_stone", ice = "impact_ice", ground = "impact_stone",
                         target = "impact_wood" }
@@ -64,6 +69,11 @@ local IMPACT_QUIETEST = 0.08
 local IMPACT_PAUSE = 0.15
 -- The launch sounds at full volume at this speed (world units a second), quieter for softer shots.
 local LAUNCH_FULL_SPEED = 26
+-- A bird splashes at this volume, anything else quieter.
+local SPLASH_VOLUMES = { bird = 1, block = 0.6 }
+-- The water surface tile's width (pixels) and how fast its waves drift (pixels a second).
+local WATER_TILE = 64
+local WATER_DRIFT = 12
 
 local clock = 0
 local shotClock = 0
@@ -75,6 +85,8 @@ local banner = nil
 local bannerClock = 0
 -- When each object last sounded an impact (the clock's seconds), by name.
 local lastImpact = {}
+-- The names of the level's portals.
+local portals = {}
 
 function updateValues()
     g_safeToQuit = true
@@ -85,6 +97,11 @@ end
 
 local function toScreen(x, y)
     return (x - VIEW_LEFT) * PIXELS_PER_UNIT, (y - VIEW_TOP) * PIXELS_PER_UNIT
+end
+
+-- What the demo's scripts report for a headless run's log: the engine's "print" keeps quiet.
+local function report(text)
+    printWarning(text)
 end
 
 local function placeBlock(name, placed)
@@ -99,7 +116,11 @@ local function placeBlock(name, placed)
         createBox(name, sprite, placed.x, placed.y, definition.width, definition.height, material.density,
                   material.friction, material.restitution, true, false, 1)
     end
-    setColliderType(name, definition.colliderType or 0)
+    -- A level may give one block another type than its definition's (stone that sinks in water).
+    setColliderType(name, placed.colliderType or definition.colliderType or 0)
+    if definition.sensor then
+        setSensor(name, true)
+    end
     if definition.radius then
         setRollingSound(name, "roll")
     end
@@ -110,6 +131,11 @@ local function placeBlock(name, placed)
     block.materialName = definition.material
     block.strength = material.strength
     block.ignoreGroundDamage = definition.colliderType == 2
+    block.floatability = material.floatability
+    if placed.portal then
+        block.portal = placed.portal
+        portals[#portals + 1] = name
+    end
 end
 
 local function targetsLeft()
@@ -122,16 +148,38 @@ local function targetsLeft()
     return count
 end
 
+-- The place of the level `name` in LEVELS, or nil for a name that is not one of them.
+local function levelNumber(name)
+    for i, level in ipairs(LEVELS) do
+        if level == name then
+            return i
+        end
+    end
+    return nil
+end
+
+-- Floods the world as the level says, or drains it: the engine's water pass runs while
+-- objects.waterLevel is set.
+local function setWater(level)
+    objects.waterLevel = level.waterLevel
+    waterMaxBuoyancyDepth = level.waterMaxBuoyancyDepth
+    timeSinceLevelStart = 0
+end
+
+-- Builds the level the settings name.
 local function buildLevel()
-    loadLevel("/levels/demo", "")
+    loadLevel("/levels/" .. settings.level, "")
+    report("level: " .. settings.level)
     setTheme(loadedObjects.theme)
     for _, placed in ipairs(loadedObjects.themeSprites or {}) do
         createThemeSprite(unpack(placed))
     end
     physicsToWorld = PIXELS_PER_UNIT
+    setWater(loadedObjects)
     local theme = blockTable.themes[loadedObjects.theme]
     setBGColor(theme.color.r, theme.color.g, theme.color.b)
     -- Placed in name order, so that every run builds the same world.
+    portals = {}
     local names = {}
     for name in pairs(loadedObjects.world) do
         names[#names + 1] = name
@@ -221,6 +269,10 @@ function createStartUpAssets()
     if settings.musicEnabled == nil then
         settings.musicEnabled = true
     end
+    -- A level that is no longer played (or none yet) starts from the first.
+    if not levelNumber(settings.level) then
+        settings.level = LEVELS[1]
+    end
     loadResources()
     loadSounds()
     buildLevel()
@@ -309,7 +361,12 @@ function removeBlocks()
     for name in pairs(deadBlocks) do
         local object = objects.world[name]
         if object then
-            emitAt(name, BREAK_PARTICLES[object.materialName] or "sparkles", 10)
+            if objects.waterLevel and object.y > -objects.waterLevel then
+                report("water: " .. name .. " sank")
+                emitAt(name, "waterSplashUp", 6)
+            else
+                emitAt(name, BREAK_PARTICLES[object.materialName] or "sparkles", 10)
+            end
             removeObject(name)
             objects.world[name] = nil
             score = score + POINTS_PER_BREAK
@@ -353,6 +410,7 @@ local function play(dt)
         bannerClock = bannerClock - dt
         if bannerClock <= 0 then
             banner = nil
+            settings.level = LEVELS[levelNumber(settings.level) % #LEVELS + 1]
             buildLevel()
         end
     elseif birdName == nil then
@@ -394,6 +452,22 @@ local function drawSlingshot()
     end
 end
 
+-- The water, when the level has any: in front of what is in it, behind the ground in front. The
+-- surface tile repeats along the water line, drifting slowly, stretched down to the ground line
+-- (y = 0). Drawn in scene pixels, as the slingshot is.
+local function drawWater()
+    if not objects.waterLevel then
+        return
+    end
+    local surface = -objects.waterLevel * PIXELS_PER_UNIT
+    local depth = -surface
+    local left = VIEW_LEFT * PIXELS_PER_UNIT
+    local first = left - (left - clock * WATER_DRIFT) % WATER_TILE
+    for x = first, left + screenWidth, WATER_TILE do
+        res.drawSprite("water", x, surface, "TOP", "LEFT", WATER_TILE, depth)
+    end
+end
+
 -- A translucent dark panel around a text drawn with the current font, so that white text reads
 -- on any part of the scene.
 local function drawPanelBehind(text, x, y)
@@ -407,7 +481,7 @@ local function drawHud()
     local birdsText = res.getString(TEXTS, "birds_left") .. ": " .. birdsLeft
     local width = math.max(res.getStringWidth(scoreText), res.getStringWidth(birdsText), 120)
     drawRect(0, 0, 0, 0.35, 10, 10, 30 + width, 118, false)
-    local limits = starTable.demo
+    local limits = starTable[settings.level] or starTable.demo
     for i = 1, #limits do
         res.drawSprite(score >= limits[i] and "star_full" or "star_empty", 36 + (i - 1) * 36, 34)
     end
@@ -437,6 +511,7 @@ end
 
 function update(dt)
     clock = clock + dt
+    timeSinceLevelStart = timeSinceLevelStart + dt
     play(dt)
     if keyPressed.ESCAPE then
         requestExit()
@@ -455,6 +530,7 @@ function update(dt)
     drawBackgroundNative()
     drawGameNative()
     drawSlingshot()
+    drawWater()
     drawForegroundNative()
     drawParticlesNative()
     -- Back to screen space for the score display.
@@ -463,6 +539,51 @@ function update(dt)
     local cx, cy = cursor.x or 0, cursor.y or 0
     drawRect(0, 0, 0, 1, cx - 8, cy - 1, cx + 8, cy + 1, false)
     drawRect(0, 0, 0, 1, cx - 1, cy - 8, cx + 1, cy + 8, false)
+end
+
+-- The portal nearest to the object `name` (by its body's position now), for the log.
+local function nearestPortal(name)
+    local x, y = getWorldPoint(name, 0, 0)
+    local nearest, nearestDistance = "a portal", math.huge
+    for _, portal in ipairs(portals) do
+        local placed = objects.world[portal]
+        local distance = (placed.x - x) ^ 2 + (placed.y - y) ^ 2
+        if distance < nearestDistance then
+            nearest, nearestDistance = portal, distance
+        end
+    end
+    return nearest
+end
+
+function birdTravellingThroughPortal(name)
+    report("portal: " .. name .. " entered " .. nearestPortal(name))
+end
+
+function objectExitingThroughPortal(name)
+    report("portal: " .. name .. " left through " .. nearestPortal(name))
+end
+
+function objectTeleportationAborted(name)
+    report("portal: " .. name .. " turned back")
+end
+
+-- The engine removes an object that kept looping between portals right after this call: the
+-- scripts forget it first. A removed bird ends its shot (shotIsOver finds no bird).
+function onObjectRemoved(name)
+    report("portal: " .. name .. " removed after looping")
+    objects.world[name] = nil
+    lastImpact[name] = nil
+    if name == birdName then
+        flyingBird = nil
+    end
+end
+
+-- The engine's water pass: something crossed the surface fast enough to splash. `isBird` may come
+-- as a boolean or as 1 and 0.
+function playWaterSplash(isBird)
+    local bird = isBird == true or isBird == 1
+    res.playAudio("splash", bird and SPLASH_VOLUMES.bird or SPLASH_VOLUMES.block, 0, EFFECT_TRACK)
+    report("water: splash" .. (bird and " (bird)" or ""))
 end
 
 function applyForcesAtPhysicsStep()

@@ -17,6 +17,42 @@ local function burst(sprite)
     }
 end
 
+-- Sparks swirling out of a portal, in the portal's colour.
+local function portalSparks(sprite)
+    return {
+        sprites = { sprite },
+        lifeTime = 0.8,
+        gravityX = 0,
+        gravityY = 0,
+        minAngleVel = -8,
+        maxAngleVel = 8,
+        minScaleBegin = 1.0,
+        maxScaleBegin = 1.5,
+        minScaleEnd = 0.1,
+        maxScaleEnd = 0.3,
+        emitter_circle = { minVel = 40, maxVel = 150 },
+    }
+end
+
+-- Drops thrown up by something crossing the water's surface: a fast plunge throws them high and
+-- wide, a slow one only lifts a few.
+local function splash(minVel, maxVel, spread)
+    return {
+        sprites = { "PARTICLE_DROP" },
+        lifeTime = 0.9,
+        gravityX = 0,
+        gravityY = 520,
+        minAngleVel = 0,
+        maxAngleVel = 0,
+        minScaleBegin = 0.8,
+        maxScaleBegin = 1.2,
+        minScaleEnd = 0.5,
+        maxScaleEnd = 0.7,
+        emitter_circle = { minVel = minVel, maxVel = maxVel, minAngleEmitter = 270 - spread,
+                           maxAngleEmitter = 270 + spread },
+    }
+end
+
 particles = {
     -- A block breaking: splinters of its material flying up and falling back.
     wood = burst("PARTICLE_WOOD"),
@@ -64,4 +100,11 @@ particles = {
         maxScaleEnd = 0.4,
         emitter_circle = { minVel = 80, maxVel = 200 },
     },
+    -- What a portal throws out when something goes in (blue) and comes out (orange).
+    portalBlue = portalSparks("PARTICLE_PORTAL_BLUE"),
+    portalOrange = portalSparks("PARTICLE_PORTAL_ORANGE"),
+    -- The engine's splashes: something plunging into the water fast, and anything slower or
+    -- leaping out of it.
+    waterSplash = splash(140, 280, 50),
+    waterSplashUp = splash(60, 150, 25),
 }

@@ -120,6 +120,51 @@ Sound rolling() {
     return normalised(rumble);
 }
 
+// Passing through a portal: a rush of air whose band sweeps up and back down, under a shimmering
+// tone that glides up an octave with a fast tremolo, as if space itself were bent.
+Sound portalWhoosh() {
+    const double length = 0.9;
+    Noise noise(79);
+    Biquad rush(FilterKind::BandPass, 500, 2.0);
+    Oscillator tone(Waveform::Triangle), shimmer(Waveform::Sine), tremolo(Waveform::Sine);
+    Sound sound = Sound::generate(length, [&](double t) {
+        const double sweep = std::sin(3.14159265358979 * t / length);
+        rush.tune(300 + 2600 * sweep * sweep, 2.0);
+        const float air = rush.process(noise.next()) * static_cast<float>(sweep);
+        const double pitch = 330 * std::pow(2.0, t / length);
+        const float glide = (tone.next(pitch) + 0.5f * shimmer.next(pitch * 2.01)) *
+                            (0.6f + 0.4f * tremolo.next(18)) * adsr(t, length - 0.25, 0.12, 0.2, 0.7f, 0.25);
+        return 1.6f * air + 0.35f * glide;
+    });
+    sound.fadeOut(0.05);
+    return normalised(sound);
+}
+
+// Something falling into water: a low plop, the rush of the water thrown up, and bubbles, each a
+// short tone gliding up as bubbles in water ring, ever fewer and quieter.
+Sound splash() {
+    const double length = 0.9;
+    Oscillator plopTone(Waveform::Sine);
+    Sound sound = Sound::generate(length, [&](double t) {
+        return plopTone.next(90 + 160 * std::exp(-t / 0.03)) * strike(t, 0.002, 0.08);
+    });
+    sound.mix(noiseBurst(length, 900, 0.7, 0.14, 83), 0, 2.2f);
+    sound.mix(noiseBurst(length, 3000, 1.2, 0.05, 89), framesOf(0.02), 1.2f);
+    Noise chance(97);
+    const int bubbles = 12;
+    for (int i = 0; i < bubbles; ++i) {
+        const double at = 0.05 + 0.6 * i / bubbles + 0.03 * chance.nextUnit();
+        const double from = 500 + 900 * chance.nextUnit();
+        Oscillator bubble(Waveform::Sine);
+        const Sound ring = Sound::generate(0.05, [&](double t) {
+            return bubble.next(from * (1 + 6 * t)) * strike(t, 0.001, 0.015);
+        });
+        sound.mix(ring, framesOf(at), 0.5f * (1 - 0.6f * i / bubbles));
+    }
+    sound.fadeOut(0.05);
+    return normalised(sound);
+}
+
 } // namespace
 
 std::vector<NamedSound> effectSounds() {
@@ -140,6 +185,8 @@ std::vector<NamedSound> effectSounds() {
     sounds.push_back({"target", targetPop(), false});
     sounds.push_back({"win", winJingle(), false});
     sounds.push_back({"roll", rolling(), true});
+    sounds.push_back({"portal", portalWhoosh(), false});
+    sounds.push_back({"splash", splash(), false});
     return sounds;
 }
 

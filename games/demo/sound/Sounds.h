@@ -16,7 +16,8 @@ struct NamedSound {
 };
 
 /// The game's sound effects, all mono: the slingshot's launch, the impacts on wood, stone and ice,
-/// a block breaking, a target popping, the jingle of a won level and the rolling loop.
+/// a block breaking, a target popping, the jingle of a won level, the rolling loop, the whoosh of a
+/// portal and a splash into water.
 std::vector<NamedSound> effectSounds();
 
 /// The background music: a stereo loop of eight bars with melody, bass and drums.
