@@ -17,8 +17,8 @@ struct PortalColours {
     Colour rim, centre, spark;
 };
 
-constexpr PortalColours kBlue{{0.45f, 0.85f, 1.0f}, {0.05f, 0.15f, 0.45f}, {0.70f, 0.93f, 1.0f}};
-constexpr PortalColours kOrange{{1.0f, 0.72f, 0.25f}, {0.45f, 0.12f, 0.03f}, {1.0f, 0.88f, 0.55f}};
+constexpr PortalColours kBlue{{0.45f, 0.85f, 1.0f}, {0.08f, 0.25f, 0.65f}, {0.70f, 0.93f, 1.0f}};
+constexpr PortalColours kOrange{{1.0f, 0.72f, 0.25f}, {0.65f, 0.22f, 0.04f}, {1.0f, 0.88f, 0.55f}};
 
 // An oval taller than its body (3.5 units), a halo around a bright rim, and bands of light
 // spiralling towards a dark centre. The picture is symmetric both ways, so that a portal turned
@@ -37,7 +37,7 @@ Picture portal(const std::string& name, const PortalColours& colours) {
         // The swirl: brightness along a spiral, mirrored so that both halves match.
         const float turn = std::atan2(std::abs(v), std::abs(u)) * 2 + radius * 9;
         const float swirl = 0.5f + 0.5f * std::sin(turn + 2 * noise(u * 3, v * 3, 91));
-        const Colour inside = mix(colours.centre, colours.rim, radius * radius * (0.45f + 0.4f * swirl));
+        const Colour inside = mix(colours.centre, colours.rim, radius * (0.3f + 0.6f * swirl));
         return mix(inside, {1, 1, 1}, rim(distance, 3) * 0.55f + rim(distance, 1.2f) * 0.3f);
     });
     return {name, canvas, kWidth / 2, kHeight / 2};

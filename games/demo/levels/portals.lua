@@ -48,5 +48,5 @@ world = {
     target2 = { definition = "target", name = "target2", x = 28, y = -8.8, angle = 0 },
 }
 themeSprites = {
-    { "cloud1", "cloud", 120, -420, 5, 1, 1, 0, 0 },
+    { "cloud1", "cloud", 330, -440, 5, 1, 1, 0, 0 },
 }

@@ -161,6 +161,71 @@ TEST(DemoEndToEndTest, TheDemoDrawsItsSceneWithSpritesAndText) {
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "Tumble" / "Demo" / "settings.lua")) << run.output;
 }
 
+// How many pixels of the box from (x0, y0) to (x1, y1) `matches` accepts.
+template <typename Predicate>
+int countPixels(SDL_Surface* surface, int x0, int y0, int x1, int y1, Predicate matches) {
+    int count = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x)
+            count += matches(pixelAt(surface, x, y)) ? 1 : 0;
+    return count;
+}
+
+// The demo resumes the level its saved settings name: a run started at each later level shows
+// what that level is about in its log and on the screen, and saves the level again at exit.
+TEST(DemoEndToEndTest, TheLaterLevelsResumeFromTheSettingsAndShowPortalsAndWater) {
+    const auto blue = [](Pixel p) { return p.b > p.r + 80 && p.b > p.g + 20; };
+    const auto orange = [](Pixel p) { return p.r > p.b + 100 && p.r > p.g + 20; };
+    const auto watery = [](Pixel p) { return p.b > p.r + 40 && p.b > p.g; };
+    struct Area {
+        int x0, y0, x1, y1;
+        bool (*matches)(Pixel);
+        int atLeast;
+        const char* what;
+    };
+    const struct {
+        const char* level;
+        int frames;
+        std::vector<const char*> logLines;
+        std::vector<Area> areas;
+    } cases[] = {
+        // The first bird, launched after two seconds, flies into the blue portal at (12, -9) and
+        // drops out of the orange one at (28, -14) over the tower. View top-left (-5, -25), 20
+        // pixels a unit: the portals stand at (340, 320) and lie at (660, 220).
+        {"portals",
+         200,
+         {"level: portals", "portal: bird1 entered portal_a", "portal: bird1 left through portal_b"},
+         {{330, 290, 351, 351, blue, 150, "the blue portal"}, {625, 212, 696, 229, orange, 150, "the orange portal"}}},
+        // The flood is three units deep (from y = 440 to the grass at 500); the bird knocks the
+        // tower's top into it.
+        {"water",
+         260,
+         {"level: water", "water: splash"},
+         {{180, 450, 300, 490, watery, 4000, "water over the hills"}}},
+    };
+    for (const auto& c : cases) {
+        gametest::TempFolder folder;
+        const std::filesystem::path settings = folder.path() / "Tumble" / "Demo" / "settings.lua";
+        gametest::writeFile(settings, gametest::encipherSave("level = \"" + std::string(c.level) + "\"\n"));
+        const std::string shot = (folder.path() / "out.png").string();
+        const Outcome run = runTumble("games/demo/config.lua --frames " + std::to_string(c.frames) +
+                                          " --fixed-dt 0.0166667 --screenshot '" + shot + "'",
+                                      folder.path().string());
+        ASSERT_EQ(run.exitCode, 0) << run.output;
+        for (const char* line : c.logLines)
+            EXPECT_NE(run.output.find(line), std::string::npos) << c.level << ": no \"" << line << "\" in\n" << run.output;
+        EXPECT_NE(gametest::decipherSave(settings).find("level = \"" + std::string(c.level) + "\""), std::string::npos)
+            << c.level;
+
+        SDL_Surface* picture = loadPicture(shot);
+        ASSERT_NE(picture, nullptr);
+        for (const Area& area : c.areas)
+            EXPECT_GE(countPixels(picture, area.x0, area.y0, area.x1, area.y1, area.matches), area.atLeast)
+                << c.level << ": " << area.what;
+        SDL_FreeSurface(picture);
+    }
+}
+
 // A game made of its configuration and scripts only, in the working folder: no shader files.
 std::string writeScriptOnlyGame(const std::string& gameLogic) {
     gametest::writeScript("scripts/starLimits.lua", "demo = { 1 }");
