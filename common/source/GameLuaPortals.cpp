@@ -3,11 +3,13 @@
 // calls off a passage not yet gone through. Contact handlers run inside the world step and only
 // make and drop passages; bodies move in the frame update, outside it.
 #include "GameLua.h"
+#include "ParticleRandom.h"
 #include "PortalObjectTeleporter.h"
 #include "game/Resources.h"
 #include "lang/Log.h"
 
 #include <random>
+#include <string>
 #include <vector>
 
 namespace {
@@ -26,6 +28,31 @@ PortalEnd portalEnd(const GameObject& portal) {
 bool playsIn(const lua::LuaTable& entry, PortalPhase phase) {
     const std::string direction = entry.getString("direction");
     return direction == "both" || direction == (phase == PortalPhase::In ? "in" : "out");
+}
+
+/// The entry's "particle": the name, or one name of its list at even odds; empty for none.
+std::string pickParticle(const lua::LuaTable& entry, std::mt19937& random) {
+    if (!entry.isTable("particle"))
+        return entry.getString("particle");
+    const lua::LuaTable names = entry.getTable("particle");
+    int count = 0;
+    while (names.isString(count + 1))
+        ++count;
+    return count == 0 ? std::string() : names.getString(1 + ParticleRandom(random).index(count));
+}
+
+/// Where an entry's particles are born and which way they are turned: by the traveller or by the
+/// portal, as its flags say, in particle coordinates.
+ParticleEmission effectEmission(const lua::LuaTable& entry, const EffectPlace& traveller, const EffectPlace& portal,
+                                float physicsToWorld) {
+    const EffectPlace& place = entry.getBoolean("positionFromPortal") ? portal : traveller;
+    ParticleEmission emission;
+    emission.x = place.position.x * physicsToWorld;
+    emission.y = place.position.y * physicsToWorld;
+    emission.spreadX = kEffectSpread;
+    emission.spreadY = kEffectSpread;
+    emission.rotation = entry.getBoolean("rotationFromPortal") ? portal.angle : traveller.angle;
+    return emission;
 }
 
 } // namespace
@@ -123,33 +150,17 @@ void GameLua::playPortalEffects(const lua::LuaTable& effect, PortalPhase phase, 
         if (!playsIn(entry, phase))
             continue;
         const std::string type = entry.getString("type");
-        if (type == "sound") {
-            // A game without an audio output goes through portals silently.
-            if (!m_resources.audioOutput())
-                continue;
+        // A game without an audio output goes through portals silently.
+        if (type == "sound" && m_resources.audioOutput()) {
             const float volume = entry.isNumber("volume") ? entry.getNumber("volume") : 1.0f;
             m_resources.playAudio(entry.getString("sound"), volume);
         } else if (type == "particle") {
-            std::string particle = entry.getString("particle");
-            if (entry.isTable("particle")) {
-                const lua::LuaTable names = entry.getTable("particle");
-                int count = 0;
-                while (names.isString(count + 1))
-                    ++count;
-                if (count == 0)
-                    continue;
-                particle = names.getString(std::uniform_int_distribution<int>(1, count)(m_random));
-            }
-            const EffectPlace& place = entry.getBoolean("positionFromPortal") ? portal : traveller;
-            ParticleEmission emission;
-            emission.x = place.position.x * physicsToWorld;
-            emission.y = place.position.y * physicsToWorld;
-            emission.spreadX = kEffectSpread;
-            emission.spreadY = kEffectSpread;
-            emission.rotation = entry.getBoolean("rotationFromPortal") ? portal.angle : traveller.angle;
+            const std::string particle = pickParticle(entry, m_random);
+            if (particle.empty())
+                continue;
             const int count = entry.isNumber("count") ? static_cast<int>(entry.getNumber("count")) : kEffectParticles;
-            particleSystem().emit(ParticleListKind::InGame, m_particles->definitionFor(particle), count, emission,
-                                  false);
+            particleSystem().emit(ParticleListKind::InGame, m_particles->definitionFor(particle), count,
+                                  effectEmission(entry, traveller, portal, physicsToWorld), false);
         }
     }
 }
