@@ -56,6 +56,7 @@ GameLua::GameLua(framework::App& app, CameraZoom& zoom, lua::LuaState& state, gr
     registerObjectSettingNatives();
     registerQueryNatives();
     registerJointNatives();
+    registerPortalNatives();
     registerParticleNatives();
     registerThemeNatives();
     registerDynamicAssetNatives();

@@ -10,6 +10,8 @@
 #include "Particles.h"
 
 #include "MaskedImage.h"
+#include "ObjectTeleporter.h"
+#include "TeleportHost.h"
 #include "ThemeLayer.h"
 #include "Trajectories.h"
 #include "lua/LuaObject.h"
@@ -55,7 +57,7 @@ class LuaState;
 ///
 /// The class is split into one file per family of natives (GameLuaTimer.cpp, GameLuaFiles.cpp,
 /// ...), each registering its own. Main thread only.
-class GameLua : public lua::LuaObject, private ContactHandler {
+class GameLua : public lua::LuaObject, private ContactHandler, private TeleportHost {
 public:
     /// Fixed physics step, seconds (the float the frame update compares against).
     static constexpr float kStep = 0.0333333f;
@@ -495,6 +497,26 @@ private:
 
     /// Static textured objects of the layer being drawn.
     MaskedImage m_maskedImages{m_context};
+
+    // Portals (GameLuaPortals.cpp).
+    void registerPortalNatives();
+    void inheritTeleportation(const std::string& from, const std::string& to);
+    /// A contact with a portal began: the traveller's passage to the portal's exit starts (see
+    /// the file).
+    void startTeleport(GameObject& a, GameObject& b);
+    /// A contact with a portal ended: a passage not yet gone through is called off.
+    void abortTeleport(GameObject& a, GameObject& b);
+    /// The frame's advance of every passage, outside the world step.
+    void updateTeleporters(float dt);
+    /// Destroys every joint on the object's body, recorded or not (glue welds).
+    void detachJoints(GameObject& object);
+    void tellScripts(const char* function, const std::string& objectName) override;
+    void removeLoopingObject(const std::string& name) override;
+    void playPortalEffects(const lua::LuaTable& effect, PortalPhase phase, const EffectPlace& traveller,
+                           const EffectPlace& portal, float physicsToWorld) override;
+
+    /// The running passage of each travelling object, by the object's name.
+    std::map<std::string, std::unique_ptr<ObjectTeleporter>> m_teleporters;
 
     // Sound (GameLuaAudio.cpp).
     /// "setChannelCountLimit"(track, limit): at most `limit` sounds at once on the mixer track

@@ -90,9 +90,11 @@ void GameLua::runContactHandler(CollisionHandler handler, Contact& contact) {
             captureInBubble(b, a);
         break;
     case CollisionHandler::PortalBegin:
+        startTeleport(a, b);
+        break;
     case CollisionHandler::PortalEnd:
-        // Portal contacts start and abort teleports, which the teleporters will run; until they
-        // exist, touching a portal does nothing beyond what the matrix lets collide.
+        abortTeleport(a, b);
+        break;
     case CollisionHandler::None:
         break;
     }

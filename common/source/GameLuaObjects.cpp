@@ -178,6 +178,7 @@ void GameLua::removeObject(const std::string& name) {
         throw lang::Exception(lang::Format("removeObject: no object named \"{0}\"", name));
     std::unique_ptr<GameObject> object = std::move(found->second);
     m_objects.erase(found);
+    m_teleporters.erase(name);
     eraseName(m_projectiles, name);
     // Its rolling sound stops with it, unless another object rolls it this frame.
     if (!object->rollingSound.empty())
@@ -220,6 +221,8 @@ void GameLua::retire(std::unique_ptr<GameObject> object) {
 void GameLua::stepEnded() { m_removedInStep.clear(); }
 
 void GameLua::destroyLevelObjects() {
+    // Passages hold their objects: they go first.
+    m_teleporters.clear();
     for (auto& [name, object] : m_objects)
         retire(std::move(object));
     m_objects.clear();

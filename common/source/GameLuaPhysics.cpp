@@ -37,6 +37,7 @@ constexpr const char* kFrictionFields[] = {"frictionXRelative", "frictionYRelati
 } // namespace
 
 void GameLua::updatePhysics(float dt) {
+    updateTeleporters(dt);
     m_accumulator += dt;
     while (m_accumulator >= kStep) {
         callScript("applyForcesAtPhysicsStep");

@@ -79,4 +79,12 @@ struct GameObject {
     std::string passThroughSound;
     /// The object's entry in "objects.world".
     lua::LuaTable table;
+
+    /// Notes `text` as the object's state (`stateName`) and returns how many times in a row it
+    /// was noted: a new text starts again at 1.
+    int repeatState(const std::string& text) {
+        stateCount = text == stateName ? stateCount + 1 : 1;
+        stateName = text;
+        return stateCount;
+    }
 };

@@ -42,6 +42,12 @@ Velocity emitterVelocity(const ParticleDefinition& definition, float x, float y,
                  definition.lifeTime);
 }
 
+Velocity turned(Velocity velocity, float angle) {
+    const float c = std::cos(angle);
+    const float s = std::sin(angle);
+    return {c * velocity.x - s * velocity.y, s * velocity.x + c * velocity.y};
+}
+
 /// The direction of travel in [0, 2π); 0 for a particle at rest.
 float heading(Velocity velocity) {
     // Mirroring a particle at rest leaves -0 in x, which atan2 would read as pointing left.
@@ -78,9 +84,13 @@ Particle emitParticle(const ParticleDefinition& definition, ParticleDefinitionId
         particle.lifetime = std::min(definition.lifeTime, arrival);
     }
     particle.angularVelocity = random.between(definition.minAngleVelocity, definition.maxAngleVelocity);
-    if (emission.mirrored && definition.emitter != ParticleEmitterKind::Bat && !definition.targeted) {
-        velocity.x = -velocity.x;
-        particle.angularVelocity = -particle.angularVelocity;
+    if (definition.emitter != ParticleEmitterKind::Bat && !definition.targeted) {
+        if (emission.mirrored) {
+            velocity.x = -velocity.x;
+            particle.angularVelocity = -particle.angularVelocity;
+        }
+        if (emission.rotation != 0.0f)
+            velocity = turned(velocity, emission.rotation);
     }
     particle.velocityX = velocity.x;
     particle.velocityY = velocity.y;

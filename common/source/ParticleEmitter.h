@@ -19,6 +19,9 @@ struct ParticleEmission {
     /// Mirror the box and circle emitters left to right: velocity x and spin change sign. Aimed
     /// emitters (bat, target) still head for their points.
     bool mirrored = false;
+    /// Turns the box and circle emitters' velocities by this angle (radians, after mirroring), so
+    /// that an effect can face the way its source faces. Aimed emitters are not turned.
+    float rotation = 0.0f;
 };
 
 /// Screen size in pixels, which the bat emitter's target fractions refer to.

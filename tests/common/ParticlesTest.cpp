@@ -147,7 +147,17 @@ TEST(ParticleEmitter, EmittersSetVelocityHeadingSpinAndLife) {
         std::function<void(ParticleDefinition&)> define;
         bool mirrored;
         std::vector<float> expected; // velocity x and y, angle, spin, lifetime
+        float rotation = 0.0f;
     } cases[] = {
+        // a quarter turn of the emission turns a box emitter's velocity, not an aimed one's
+        {[](auto& d) { d.minVelocityX = d.maxVelocityX = 3, d.minVelocityY = d.maxVelocityY = -4; },
+         false,
+         {4, 3, std::atan2(3.0f, 4.0f), 2, 4},
+         kPi / 2},
+        {[](auto& d) { d.emitter = E::Bat, d.batTargetX = 0.5f, d.batTargetY = 0.25f; },
+         false,
+         {75, 25, std::atan2(25.0f, 75.0f), 2, 4},
+         kPi / 2},
         {[](auto& d) { d.minVelocityX = d.maxVelocityX = 3, d.minVelocityY = d.maxVelocityY = -4; },
          false,
          {3, -4, 2 * kPi + std::atan2(-4.0f, 3.0f), 2, 4}},
@@ -185,6 +195,7 @@ TEST(ParticleEmitter, EmittersSetVelocityHeadingSpinAndLife) {
         emission.x = 100;
         emission.y = 50;
         emission.mirrored = cases[i].mirrored;
+        emission.rotation = cases[i].rotation;
         const Particle p = emitParticle(definition, 0, emission, {800, 600}, random);
         const std::vector<float> got{p.velocityX, p.velocityY, p.angle, p.angularVelocity, p.lifetime};
         for (std::size_t k = 0; k < got.size(); ++k)

@@ -208,6 +208,13 @@ void PhysicsWorld::destroyJoint(PhysicsJoint joint) {
         m_world->DestroyJoint(joint.m_joint);
 }
 
+void PhysicsWorld::destroyJointsOf(PhysicsBody body) {
+    if (m_world->IsLocked())
+        throw lang::Exception(lang::Format("not allowed while the physics world steps (from a contact callback)"));
+    while (b2JointEdge* edge = body.m_body->GetJointList())
+        m_world->DestroyJoint(edge->joint);
+}
+
 void PhysicsWorld::step(float seconds, int velocityIterations, int positionIterations) {
     m_world->Step(seconds, velocityIterations, positionIterations);
     flushDeferred();

@@ -67,6 +67,9 @@ public:
     PhysicsJoint createJoint(const JointDefinition& definition);
     /// Destroys `joint`; deferred to the end of the step when the world is stepping.
     void destroyJoint(PhysicsJoint joint);
+    /// Destroys every joint attached to `body`, handles held elsewhere included (they become
+    /// invalid). Raises `lang::Exception` while the world steps.
+    void destroyJointsOf(PhysicsBody body);
 
     /// Advances the simulation by `seconds`. An exception raised by the contact handler during the
     /// step is kept (later handler calls of the step are skipped), the step finishes, the
