@@ -193,7 +193,7 @@ TEST(DemoEndToEndTest, TheLaterLevelsResumeFromTheSettingsAndShowPortalsAndWater
         // drops out of the orange one at (28, -14) over the tower. View top-left (-5, -25), 20
         // pixels a unit: the portals stand at (340, 320) and lie at (660, 220).
         {"portals",
-         200,
+         175,
          {"level: portals", "portal: bird1 entered portal_a", "portal: bird1 left through portal_b"},
          {{330, 290, 351, 351, blue, 150, "the blue portal"}, {625, 212, 696, 229, orange, 150, "the orange portal"}}},
         // The flood is three units deep (from y = 440 to the grass at 500); the bird knocks the
