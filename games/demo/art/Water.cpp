@@ -41,9 +41,9 @@ Picture drop() {
     return {"PARTICLE_DROP", canvas, 5, 9};
 }
 
-// An islet of rock as large as its block (9 x 5 units) with turf on top; the water hides its foot.
+// An islet of rock as large as its block (7 x 5 units) with turf on top; the water hides its foot.
 Picture island() {
-    constexpr int kWidth = 9 * kPixelsPerUnit, kHeight = 5 * kPixelsPerUnit;
+    constexpr int kWidth = 7 * kPixelsPerUnit, kHeight = 5 * kPixelsPerUnit;
     Canvas canvas(kWidth, kHeight);
     canvas.fill(roundedRect(0, 0, kWidth, kHeight + 12, 12), [](float x, float y, float distance) {
         const float strata = fractalNoise(x / 40, y / 9, 101, 3);

@@ -17,6 +17,8 @@ local LAUNCH_VX, LAUNCH_VY = 22, -14
 local BIRD_RADIUS = 0.6
 -- The levels in the order they are played (file names in levels/, and keys of the star table).
 local LEVELS = { "demo", "portals", "water" }
+-- The engine destroys blocks of this collider type that come to rest deep in water: they sank.
+local SINKING_TYPE = 4
 local BIRDS_PER_ROUND = 3
 -- An untouched slingshot launches on its own after this long (seconds).
 local AIM_TIME = 2
@@ -117,7 +119,8 @@ local function placeBlock(name, placed)
                   material.friction, material.restitution, true, false, 1)
     end
     -- A level may give one block another type than its definition's (stone that sinks in water).
-    setColliderType(name, placed.colliderType or definition.colliderType or 0)
+    local colliderType = placed.colliderType or definition.colliderType or 0
+    setColliderType(name, colliderType)
     if definition.sensor then
         setSensor(name, true)
     end
@@ -132,6 +135,7 @@ local function placeBlock(name, placed)
     block.strength = material.strength
     block.ignoreGroundDamage = definition.colliderType == 2
     block.floatability = material.floatability
+    block.sinks = colliderType == SINKING_TYPE
     if placed.portal then
         block.portal = placed.portal
         portals[#portals + 1] = name
@@ -361,7 +365,7 @@ function removeBlocks()
     for name in pairs(deadBlocks) do
         local object = objects.world[name]
         if object then
-            if objects.waterLevel and object.y > -objects.waterLevel then
+            if object.sinks and objects.waterLevel and object.y > -objects.waterLevel then
                 report("water: " .. name .. " sank")
                 emitAt(name, "waterSplashUp", 6)
             else

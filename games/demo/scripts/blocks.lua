@@ -18,7 +18,7 @@ materials = {
 -- sensor is passed through, not bumped into.
 definitions = {
     ground = { material = "ground", width = 80, height = 5, colliderType = 2, sprite = "ground", tiled = true },
-    island = { material = "ground", width = 9, height = 5, colliderType = 2, sprite = "island" },
+    island = { material = "ground", width = 7, height = 5, colliderType = 2, sprite = "island" },
     rock_pillar = { material = "rock", width = 6, height = 1, sprite = "stone_bar" },
     portal_blue = { material = "portal", width = 0.6, height = 3.5, colliderType = 8, sprite = "portal_blue", sensor = true },
     portal_orange = { material = "portal", width = 0.6, height = 3.5, colliderType = 8, sprite = "portal_orange",

@@ -174,9 +174,11 @@ int countPixels(SDL_Surface* surface, int x0, int y0, int x1, int y1, Predicate 
 // The demo resumes the level its saved settings name: a run started at each later level shows
 // what that level is about in its log and on the screen, and saves the level again at exit.
 TEST(DemoEndToEndTest, TheLaterLevelsResumeFromTheSettingsAndShowPortalsAndWater) {
-    const auto blue = [](Pixel p) { return p.b > p.r + 80 && p.b > p.g + 20; };
+    // Deeper than the sky behind: its red never falls that low below the sun.
+    const auto blue = [](Pixel p) { return p.r < 80 && p.b > p.g + 40; };
     const auto orange = [](Pixel p) { return p.r > p.b + 100 && p.r > p.g + 20; };
     const auto watery = [](Pixel p) { return p.b > p.r + 40 && p.b > p.g; };
+    const auto woody = [](Pixel p) { return p.r > 120 && p.r > p.g + 30 && p.g > p.b + 20; };
     struct Area {
         int x0, y0, x1, y1;
         bool (*matches)(Pixel);
@@ -195,13 +197,15 @@ TEST(DemoEndToEndTest, TheLaterLevelsResumeFromTheSettingsAndShowPortalsAndWater
         {"portals",
          175,
          {"level: portals", "portal: bird1 entered portal_a", "portal: bird1 left through portal_b"},
-         {{330, 290, 351, 351, blue, 150, "the blue portal"}, {625, 212, 696, 229, orange, 150, "the orange portal"}}},
-        // The flood is three units deep (from y = 440 to the grass at 500); the bird knocks the
-        // tower's top into it.
+         {{330, 290, 351, 351, blue, 400, "the blue portal"}, {625, 212, 696, 229, orange, 550, "the orange portal"}}},
+        // The flood is three units deep (from y = 440 to the grass at 500), blue over the near
+        // hill's green. The raft at (12, -3) floats at the surface (it would lie on the ground
+        // below 490 otherwise), and bobbing back in it splashes once the level is two seconds old.
         {"water",
-         260,
+         220,
          {"level: water", "water: splash"},
-         {{180, 450, 300, 490, watery, 4000, "water over the hills"}}},
+         {{180, 450, 280, 490, watery, 3500, "water over the hills"},
+          {300, 426, 380, 438, woody, 450, "the raft at the surface"}}},
     };
     for (const auto& c : cases) {
         gametest::TempFolder folder;
