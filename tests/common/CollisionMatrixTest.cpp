@@ -52,8 +52,9 @@ TEST(CollisionMatrix, EveryPairHasTheGamesRule) {
             const CollisionRule& rule = matrix.rule(a, b);
             EXPECT_EQ(cellOf(rule), expected) << "types " << a << ", " << b;
             // Only portals end contacts with a handler, and no pair handles pre-solving.
-            if (rule.onBegin != CollisionHandler::PortalBegin)
+            if (rule.onBegin != CollisionHandler::PortalBegin) {
                 EXPECT_EQ(rule.onEnd, CollisionHandler::None) << "types " << a << ", " << b;
+            }
             EXPECT_EQ(rule.onPreSolve, CollisionHandler::None) << "types " << a << ", " << b;
         }
     }

@@ -23,8 +23,9 @@ TEST(Impact, StrikeTakesWhatExceedsTheDefence) {
         const impact::StrengthLoss loss = impact::strike(c.strength, c.defence, c.damage);
         EXPECT_EQ(loss.hit, c.hit) << c.what;
         EXPECT_EQ(loss.destroyed, c.destroyed) << c.what;
-        if (c.hit)
+        if (c.hit) {
             EXPECT_EQ(loss.newStrength, c.newStrength) << c.what;
+        }
         EXPECT_EQ(loss.taken, c.taken) << c.what;
     }
 }
