@@ -545,7 +545,7 @@ function update(dt)
     drawRect(0, 0, 0, 1, cx - 1, cy - 8, cx + 1, cy + 8, false)
 end
 
--- The portal nearest to the object `name` (by its body's position now), for the log.
+-- The name of the portal nearest to the object `name`'s body, for the log.
 local function nearestPortal(name)
     local x, y = getWorldPoint(name, 0, 0)
     local nearest, nearestDistance = "a portal", math.huge
@@ -582,12 +582,11 @@ function onObjectRemoved(name)
     end
 end
 
--- The engine's water pass: something crossed the surface fast enough to splash. `isBird` may come
--- as a boolean or as 1 and 0.
+-- The engine's water pass: something went into the water, or leapt out of it fast; `isBird` is
+-- true for a bird.
 function playWaterSplash(isBird)
-    local bird = isBird == true or isBird == 1
-    res.playAudio("splash", bird and SPLASH_VOLUMES.bird or SPLASH_VOLUMES.block, 0, EFFECT_TRACK)
-    report("water: splash" .. (bird and " (bird)" or ""))
+    res.playAudio("splash", isBird and SPLASH_VOLUMES.bird or SPLASH_VOLUMES.block, 0, EFFECT_TRACK)
+    report("water: splash" .. (isBird and " (bird)" or ""))
 end
 
 function applyForcesAtPhysicsStep()
