@@ -67,7 +67,8 @@ bool keepsFloating(float speed, lua::TableFields& fields, float dt) {
     return true;
 }
 
-void pushUp(GameObject& object, const Water& water, float depth, lua::TableFields& fields) {
+/// Works out the water's force on an object at `depth` and applies it as "applyForceNative" would.
+void applyWaterForce(GameObject& object, const Water& water, float depth, lua::TableFields& fields) {
     PhysicsBody& body = object.body;
     SubmergedObject submerged;
     submerged.depth = depth;
@@ -109,7 +110,7 @@ Soaking soak(GameObject& object, const Water& water, lua::TableFields& fields, f
             fields.set(kWaterTimerIsActive, true);
         }
         if (keepsFloating(speed, fields, dt))
-            pushUp(object, water, depth, fields);
+            applyWaterForce(object, water, depth, fields);
     } else if (y <= -water.level && body.angularDamping() != kDryDamping) {
         // Only what the water marked can leave it: a new object (damping 1 from its creation)
         // first seen in the air does not splash there.
