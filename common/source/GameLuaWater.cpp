@@ -31,8 +31,8 @@ constexpr float kStillSpeed = 0.5f;
 constexpr float kStillTime = 2.0f;
 
 enum WaterField { kHoming, kFloatability, kEggGrenade, kTimeWithoutMoving, kWaterTimerIsActive, kStrength };
-constexpr const char* kWaterFields[] = {"homing",           "floatability",       "isEggGrenade",
-                                        "timeWithoutMoving", "waterTimerIsActive", "strength"};
+constexpr const char* kWaterFields[] = {
+    "homing", "floatability", "isEggGrenade", "timeWithoutMoving", "waterTimerIsActive", "strength"};
 
 /// What one pass reads once.
 struct Water {
@@ -122,8 +122,8 @@ Soaking soak(GameObject& object, const Water& water, lua::TableFields& fields, f
     }
     // A sleeping body is one at rest: it is checked too, or a block on the bottom never sinks.
     // A body without mass cannot sink.
-    soaking.sinks = object.colliderType == kSinkingType && movable && y > -water.level &&
-                    depth >= water.fullDepth && body.linearVelocity().y == 0.0f;
+    soaking.sinks = object.colliderType == kSinkingType && movable && y > -water.level && depth >= water.fullDepth &&
+                    body.linearVelocity().y == 0.0f;
     return soaking;
 }
 

@@ -39,31 +39,68 @@ TEST(WaterForce, LiftDragRightingAndEggGrenadesFollowTheObject) {
         float forceY;
         float offsetX;
     } cases[] = {
-        {"rising bird at full depth", with([](auto& o) { o.bird = true; o.velocity = {0, -1}; }), 0,
-         -(1.2f + 1.05f) * kWeight, 0},
-        {"sinking bird", with([](auto& o) { o.bird = true; o.velocity = {0, 1}; }), 0, -(0.8f + 1.05f) * kWeight, 0},
+        {"rising bird at full depth", with([](auto& o) {
+             o.bird = true;
+             o.velocity = {0, -1};
+         }),
+         0, -(1.2f + 1.05f) * kWeight, 0},
+        {"sinking bird", with([](auto& o) {
+             o.bird = true;
+             o.velocity = {0, 1};
+         }),
+         0, -(0.8f + 1.05f) * kWeight, 0},
         {"block at half depth", with([](auto& o) { o.depth = 2; }), 0, -(0.8f * 0.5f + 1.05f) * kWeight, 0},
         {"below full depth lifts as at it", with([](auto& o) { o.depth = 9; }), 0, -(0.8f + 1.05f) * kWeight, 0},
-        {"no full depth lifts fully", with([](auto& o) { o.fullDepth = 0; o.depth = 0.5f; }), 0,
-         -(0.8f + 1.05f) * kWeight, 0},
+        {"no full depth lifts fully", with([](auto& o) {
+             o.fullDepth = 0;
+             o.depth = 0.5f;
+         }),
+         0, -(0.8f + 1.05f) * kWeight, 0},
         {"floatability", with([](auto& o) { o.floatability = 0.5f; }), 0, -(0.8f + 1.05f) * kWeight * 0.5f, 0},
-        {"slow: no drag", with([](auto& o) { o.velocity = {3, 4}; }), 0, -(0.8f + 1.05f) * kWeight, 0},
-        {"circle dragged by its radius", with([](auto& o) { o.circle = true; o.dragRadius = 0.5f; o.velocity = {-6, 2}; }),
+        {"slow: no drag", with([](auto& o) {
+             o.velocity = {3, 4};
+         }),
+         0, -(0.8f + 1.05f) * kWeight, 0},
+        {"circle dragged by its radius", with([](auto& o) {
+             o.circle = true;
+             o.dragRadius = 0.5f;
+             o.velocity = {-6, 2};
+         }),
          kDrag * 36 * 0.5f, -(0.8f + 1.05f) * kWeight - kDrag * 4 * 0.5f, 0},
-        {"block rising fast loses its lift", with([](auto& o) { o.velocity = {1, -21}; }), -kDrag, 0, 0},
-        {"bird rising fast keeps it", with([](auto& o) { o.bird = true; o.velocity = {0, -21}; }), 0,
-         -(1.2f + 1.05f) * kWeight - kDrag * 21 * 21, 0},
+        {"block rising fast loses its lift", with([](auto& o) {
+             o.velocity = {1, -21};
+         }),
+         -kDrag, 0, 0},
+        {"bird rising fast keeps it", with([](auto& o) {
+             o.bird = true;
+             o.velocity = {0, -21};
+         }),
+         0, -(1.2f + 1.05f) * kWeight - kDrag * 21 * 21, 0},
         {"tilted forward", with([](auto& o) { o.angle = 0.5f; }), 0, -(0.8f + 1.05f) * kWeight, 0.07f},
         {"tilted backward", with([](auto& o) { o.angle = -0.5f; }), 0, -(0.8f + 1.05f) * kWeight, 0.07f},
         {"past the side", with([](auto& o) { o.angle = 2.0f; }), 0, -(0.8f + 1.05f) * kWeight, -0.07f},
         {"nearly upright", with([](auto& o) { o.angle = kPi / 20; }), 0, -(0.8f + 1.05f) * kWeight, 0},
         {"nearly upside down", with([](auto& o) { o.angle = -kPi * 0.95f; }), 0, -(0.8f + 1.05f) * kWeight, 0},
-        {"tilted circle", with([](auto& o) { o.circle = true; o.angle = 0.5f; }), 0, -(0.8f + 1.05f) * kWeight, 0},
-        {"tilted bird", with([](auto& o) { o.bird = true; o.angle = 0.5f; }), 0, -(1.2f + 1.05f) * kWeight, 0},
-        {"egg grenade drifting", with([](auto& o) { o.eggGrenade = true; o.velocity = {-1, 1}; }), 35,
-         -(0.8f + 1.05f) * kWeight, 0},
-        {"egg grenade sinking", with([](auto& o) { o.eggGrenade = true; o.velocity = {0, 2}; }), 35,
-         -(0.8f + 1.05f) * kWeight * 3.5f, 0},
+        {"tilted circle", with([](auto& o) {
+             o.circle = true;
+             o.angle = 0.5f;
+         }),
+         0, -(0.8f + 1.05f) * kWeight, 0},
+        {"tilted bird", with([](auto& o) {
+             o.bird = true;
+             o.angle = 0.5f;
+         }),
+         0, -(1.2f + 1.05f) * kWeight, 0},
+        {"egg grenade drifting", with([](auto& o) {
+             o.eggGrenade = true;
+             o.velocity = {-1, 1};
+         }),
+         35, -(0.8f + 1.05f) * kWeight, 0},
+        {"egg grenade sinking", with([](auto& o) {
+             o.eggGrenade = true;
+             o.velocity = {0, 2};
+         }),
+         35, -(0.8f + 1.05f) * kWeight * 3.5f, 0},
     };
     for (const auto& c : cases) {
         const WaterPush push = waterForce(c.object);
@@ -148,9 +185,9 @@ TEST_F(WaterTest, ObjectsSplashInAndOutOnlyAfterTheLevelsFirstTwoSeconds) {
     EXPECT_EQ(splashCount(), 0);
     EXPECT_TRUE(splashParticles().empty());
 
-    // Particles in the game die below y = 0, so this water lies above that. Later, a fast bird splashes big where it enters, at 20 pixels per world unit until the
-    // scripts say otherwise, but not when it is first seen in the air; the block leaving fast
-    // splashes small.
+    // Particles in the game die below y = 0, so this water lies above that. Later, a fast bird splashes big where it
+    // enters, at 20 pixels per world unit until the scripts say otherwise, but not when it is first seen in the air;
+    // the block leaving fast splashes small.
     harness.run(R"(timeSinceLevelStart = 3
                    createCircle('bird', '', 4, -5.2, 0.5, 1, 0.5, 0, false, 0)  setColliderType('bird', 3)
                    setVelocity('bird', 0, 20)  setPosition('early', 0, -4.9)  setVelocity('early', 0, -6)
