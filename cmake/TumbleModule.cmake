@@ -24,8 +24,6 @@ function(tumble_test name)
     endif()
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
-    # Parsing GoogleTest's headers is a good part of compiling a test file: parse them once.
-    target_precompile_headers(${name} PRIVATE <gtest/gtest.h>)
     if(TUMBLE_SANITIZE)
         set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/cmake/sanitizer-env.sh)
     endif()

@@ -1,6 +1,7 @@
 // The game's figures: the time from process start to the demo's first frame, and one frame
 // update with 100 moving objects mirrored into their script tables.
 #include "GameHarness.h"
+#include "WeightlessGame.h"
 
 #include <benchmark/benchmark.h>
 
@@ -26,13 +27,9 @@ BENCHMARK(BM_DemoStartToFirstFrame)->Unit(benchmark::kMillisecond)->Iterations(1
 /// weightless world, so none falls asleep: every other frame steps the world, every frame
 /// interpolates and mirrors all of them.
 void BM_FrameUpdateMirroring100Objects(benchmark::State& state) {
-    gametest::GameHarness harness;
-    GameLua& game = harness.start();
-    game.world().setGravity({0.0f, 0.0f});
-    harness.run(R"(
-        function applyForcesAtPhysicsStep() end  function removeBlocks() end
-        function clearLuaForceFunctions() end  function update(dt) end
-        for i = 1, 100 do createBox('block' .. i, '', i * 3, 0, 1, 1, 1, 0.5, 0, true, false, 0) end)");
+    WeightlessGame world;
+    GameLua& game = world.game;
+    world.harness.run("for i = 1, 100 do createBox('block' .. i, '', i * 3, 0, 1, 1, 1, 0.5, 0, true, false, 0) end");
     for (const auto& [name, object] : game.objects()) {
         object->body.setLinearVelocity({1.0f, 0.5f});
         object->body.setAngularVelocity(0.2f);

@@ -518,6 +518,14 @@ private:
     /// The running passage of each travelling object, by the object's name.
     std::map<std::string, std::unique_ptr<ObjectTeleporter>> m_teleporters;
 
+    // Water (GameLuaWater.cpp).
+    /// One physics step's water, given the frame's `dt` (seconds): lift, drag, splashes and
+    /// sinking for every object while "objects" has a "waterLevel"; nothing otherwise.
+    void runWaterPass(float dt);
+    /// Emits the splash particles `particles` at `position` (world units) and tells the scripts
+    /// ("playWaterSplash") whether a bird splashed. The scripts may add and remove objects.
+    void splashWater(const char* particles, Vector2 position, bool bird);
+
     // Sound (GameLuaAudio.cpp).
     /// "setChannelCountLimit"(track, limit): at most `limit` sounds at once on the mixer track
     /// (a negative limit: no limit); nothing without an audio output.

@@ -41,6 +41,7 @@ void GameLua::updatePhysics(float dt) {
     m_accumulator += dt;
     while (m_accumulator >= kStep) {
         callScript("applyForcesAtPhysicsStep");
+        runWaterPass(dt);
         applyDirectionalFriction();
         m_world->step(kStep, kVelocityIterations, kPositionIterations);
         m_accumulator -= kStep;

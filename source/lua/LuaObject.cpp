@@ -53,6 +53,8 @@ void LuaObject::registerNative(const char* name, NativeFunction trampoline, cons
 void CallArgument::push(lua_State* interpreter) const {
     if (m_text)
         lua_pushlstring(interpreter, m_text, m_length);
+    else if (m_boolean)
+        lua_pushboolean(interpreter, m_number != 0.0f);
     else
         lua_pushnumber(interpreter, m_number);
 }

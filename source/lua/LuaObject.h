@@ -12,8 +12,8 @@ namespace lua {
 
 class LuaState;
 
-/// One argument of a call into the scripts: a number (crossing as a 32-bit float) or a text,
-/// which is borrowed until the call returns (never null).
+/// One argument of a call into the scripts: a number (crossing as a 32-bit float), a boolean, or
+/// a text, which is borrowed until the call returns (never null).
 class CallArgument {
 public:
     template <class Number>
@@ -21,13 +21,17 @@ public:
         : m_number(static_cast<float>(number)) {}
     CallArgument(const std::string& text) : m_text(text.data()), m_length(text.size()) {}
     CallArgument(const char* text) : m_text(text), m_length(std::char_traits<char>::length(text)) {}
+    /// A Lua boolean, not the number 0 or 1.
+    CallArgument(bool flag) : m_number(flag ? 1.0f : 0.0f), m_boolean(true) {}
 
     /// Pushes the value onto the stack of `interpreter`, which has room for it.
     void push(lua_State* interpreter) const;
 
 private:
+    /// The number, or for a boolean 1 (true) or 0 (false).
     float m_number = 0.0f;
-    /// Null for a number.
+    bool m_boolean = false;
+    /// Null for a number or a boolean.
     const char* m_text = nullptr;
     size_t m_length = 0;
 };

@@ -244,14 +244,15 @@ TEST(LuaObject, TheInterpreterSurvivesAHundredThousandErrors) {
 
 } // namespace
 
-TEST(LuaObject, CallsPassTextsAndNumbersInOrder) {
+TEST(LuaObject, CallsPassTextsNumbersAndBooleansInOrder) {
     LuaState state;
     Counter counter(state);
-    run(state, "function counter.record(...) got = {...} kinds = type(got[2]) .. type(got[3]) .. type(got[4]) end");
+    run(state, "function counter.record(...) got = {...} kinds = type(got[2]) .. type(got[3]) .. type(got[4]) .. "
+               "type(got[5]) .. tostring(got[5]) .. tostring(got[6]) end");
     const std::string owned = "second";
-    counter.call("record", {"first", owned, 2.5f, 7});
+    counter.call("record", {"first", owned, 2.5f, 7, true, false});
     const LuaTable got = state.getGlobals().getTable("got");
-    EXPECT_EQ(state.getGlobals().getString("kinds"), "stringnumbernumber");
+    EXPECT_EQ(state.getGlobals().getString("kinds"), "stringnumbernumberbooleantruefalse");
     EXPECT_EQ(got.getString(1), "first");
     EXPECT_EQ(got.getString(2), owned);
     EXPECT_EQ(got.getNumber(3), 2.5f);
