@@ -1,15 +1,7 @@
 #include "CollisionMatrix.h"
+#include "ColliderType.h"
 
 namespace {
-
-// Only these types have a meaning fixed by the engine; the scripts give the others theirs, so
-// they go by number below.
-constexpr int kBird = 1;
-constexpr int kGround = 2;
-constexpr int kBubbleBird = 3;
-constexpr int kPortal = 8;
-constexpr int kGlue = 10;
-constexpr int kBubble = 11;
 
 constexpr CollisionRule damage(bool collides) { return {collides, CollisionHandler::Damage}; }
 
@@ -22,21 +14,21 @@ CollisionMatrix::CollisionMatrix() {
             setPair(a, b, damage(true));
         setPair(a, 7, damage(true));
     }
-    forbid(kBird, kGround);
+    forbid(collider::kBird, collider::kGround);
     for (int a = 0; a < kTypeCount; ++a)
-        setPair(a, 5, damage(a != kBubbleBird && a != 4));
+        setPair(a, 5, damage(a != collider::kShotBird && a != 4));
     for (int a = 0; a < kTypeCount; ++a)
-        setPair(a, 6, damage(a != kBubbleBird && a != 6));
-    for (int a = 0; a < kPortal; ++a)
-        setPair(a, kPortal, {true, CollisionHandler::PortalBegin, CollisionHandler::PortalEnd});
-    forbid(kBird, kPortal);
-    for (int a = 0; a <= kPortal; ++a)
+        setPair(a, 6, damage(a != collider::kShotBird && a != 6));
+    for (int a = 0; a < collider::kPortal; ++a)
+        setPair(a, collider::kPortal, {true, CollisionHandler::PortalBegin, CollisionHandler::PortalEnd});
+    forbid(collider::kBird, collider::kPortal);
+    for (int a = 0; a <= collider::kPortal; ++a)
         forbid(a, 9);
     for (int a = 0; a < kTypeCount; ++a)
-        setPair(a, kGlue, damage(true));
+        setPair(a, collider::kGlue, damage(true));
     for (int a = 0; a < kTypeCount; ++a)
-        setPair(a, kBubble, damage(a != kBubble));
-    setPair(kBubbleBird, kBubble, {true, CollisionHandler::Bubble});
+        setPair(a, collider::kBubble, damage(a != collider::kBubble));
+    setPair(collider::kShotBird, collider::kBubble, {true, CollisionHandler::Bubble});
 }
 
 void CollisionMatrix::forbid(int a, int b) {

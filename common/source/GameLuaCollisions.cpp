@@ -1,6 +1,7 @@
 // Contacts between game objects: which pairs touch, and what touching does (damage, destruction,
 // bird slowing, glue, bubbles). The numbers come from `impact`; this file reads and writes the
 // script tables and tells the scripts.
+#include "ColliderType.h"
 #include "GameLua.h"
 #include "lang/Exception.h"
 #include "lang/Log.h"
@@ -9,19 +10,15 @@
 
 namespace {
 
-constexpr int kBird = 1;
-constexpr int kGround = 2;
-constexpr int kBubbleBird = 3;
-constexpr int kGlueTarget = 6;
-constexpr int kGlue = 10;
-constexpr int kBubble = 11;
 /// Seconds a captured bird floats up in its bubble.
 constexpr float kBubbleAntiGravitySeconds = 5.0f;
 constexpr float kBubbleSpriteScale = 0.5f;
 
-bool isBirdLike(const GameObject& object) { return object.colliderType == kBird || object.colliderType == kBubbleBird; }
+bool isBirdLike(const GameObject& object) {
+    return object.colliderType == collider::kBird || object.colliderType == collider::kShotBird;
+}
 
-bool isGround(const GameObject& object) { return object.colliderType == kGround || object.name == "ground"; }
+bool isGround(const GameObject& object) { return object.colliderType == collider::kGround || object.name == "ground"; }
 
 void stop(PhysicsBody& body) {
     if (body.type() != BodyType::Static)
@@ -84,7 +81,7 @@ void GameLua::runContactHandler(CollisionHandler handler, Contact& contact) {
         runImpact(contact, a, b);
         break;
     case CollisionHandler::Bubble:
-        if (a.colliderType == kBubble)
+        if (a.colliderType == collider::kBubble)
             captureInBubble(a, b);
         else
             captureInBubble(b, a);
@@ -184,14 +181,14 @@ void GameLua::birdImpact(Contact& contact, GameObject& bird, GameObject& target)
 }
 
 void GameLua::glue(Contact& contact, GameObject& a, GameObject& b) {
-    if (a.colliderType != kGlue && b.colliderType != kGlue)
+    if (a.colliderType != collider::kGlue && b.colliderType != collider::kGlue)
         return;
     if (!m_deadBlocks.isNil(a.name) || !m_deadBlocks.isNil(b.name))
         return;
-    GameObject& glueObject = a.colliderType == kGlue ? a : b;
+    GameObject& glueObject = a.colliderType == collider::kGlue ? a : b;
     GameObject& other = &glueObject == &a ? b : a;
     if (glueObject.table.getBoolean("glueActivated") ||
-        (other.colliderType != kBubbleBird && other.colliderType != kGlueTarget))
+        (other.colliderType != collider::kShotBird && other.colliderType != collider::kGlueTarget))
         return;
     const std::string plungerName = glueObject.table.getString("plungerName");
     GameObject* plunger = findObject(plungerName);

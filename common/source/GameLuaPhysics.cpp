@@ -1,6 +1,7 @@
 // The physics section of the frame update: fixed steps of 1/30 second with an accumulator, pose
 // snapshots and interpolation for drawing, destroy timers, trajectories, and the mirror of every
 // object's state into its script table.
+#include "ColliderType.h"
 #include "GameLua.h"
 #include "lua/TableFields.h"
 
@@ -14,9 +15,6 @@ namespace {
 constexpr float kTwoSteps = 0.0666667f;
 constexpr int kVelocityIterations = 10;
 constexpr int kPositionIterations = 10;
-/// Collider types the scripts use for birds and for pass-through objects.
-constexpr int kBirdType = 3;
-constexpr int kPassThroughType = 5;
 /// Objects that fall below this depth (world units) are frozen.
 constexpr float kFreezeDepth = 20.0f;
 /// Squared speed above which an object still counts as moving for the shot's end.
@@ -119,7 +117,7 @@ void GameLua::takeSnapshots() {
             continue;
         const Vector2 position = body.position();
         object->stepPoses[m_snapshot] = {position.x, position.y, body.angle()};
-        if (object->colliderType == kBirdType && body.mass() != 0.0f)
+        if (object->colliderType == collider::kShotBird && body.mass() != 0.0f)
             body.setBullet(true);
     }
 }
@@ -153,7 +151,7 @@ void GameLua::mirrorObjects(float dt) {
     for (auto& [name, object] : m_objects) {
         fields.select(object->table);
         PhysicsBody& body = object->body;
-        const bool bird = object->colliderType == kBirdType;
+        const bool bird = object->colliderType == collider::kShotBird;
         if (bird && (!fields.isNil(kPinkTimer) || !fields.isNil(kBombTimer) || !fields.isNil(kShootDelayTimer)))
             moving = true;
         const bool awakeNow = body.isAwake();
@@ -181,10 +179,11 @@ void GameLua::mirrorObjects(float dt) {
                 fields.set(kAngle, object->render.angle);
             }
             if (!bird && object->shapeKind == ShapeKind::Circle)
-                noteRollingLevel(object->rollingSound,
-                                 std::min(1.0f, object->radius * std::abs(body.angularVelocity()) / 400.0f * body.mass()));
+                noteRollingLevel(
+                    object->rollingSound,
+                    std::min(1.0f, object->radius * std::abs(body.angularVelocity()) / 400.0f * body.mass()));
         }
-        if (object->colliderType == kPassThroughType) {
+        if (object->colliderType == collider::kPassThrough) {
             object->passThroughAngle =
                 std::fmod(object->passThroughAngle + dt * kPassThroughTurnRate, 2.0f * std::numbers::pi_v<float>);
             if (object->passThroughTime > 0.0f)

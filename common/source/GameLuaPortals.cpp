@@ -2,6 +2,7 @@
 // to the portal's exit, which `PortalObjectTeleporter` runs frame by frame; the contact's end
 // calls off a passage not yet gone through. Contact handlers run inside the world step and only
 // make and drop passages; bodies move in the frame update, outside it.
+#include "ColliderType.h"
 #include "GameLua.h"
 #include "ParticleRandom.h"
 #include "PortalObjectTeleporter.h"
@@ -14,7 +15,6 @@
 
 namespace {
 
-constexpr int kBirdType = 3;
 /// Particles an effect entry emits without a "count", and how far apart they are born (pixels).
 constexpr int kEffectParticles = 5;
 constexpr float kEffectSpread = 10.0f;
@@ -90,7 +90,7 @@ void GameLua::startTeleport(GameObject& a, GameObject& b) {
     TeleportHost& host = *this;
     m_teleporters[traveller.name] =
         std::make_unique<PortalObjectTeleporter>(host, traveller, portalEnd(*portal), portalEnd(*exit), rules);
-    if (traveller.colliderType == kBirdType)
+    if (traveller.colliderType == collider::kShotBird)
         callScript("birdTravellingThroughPortal", {traveller.name});
 }
 

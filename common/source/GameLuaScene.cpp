@@ -1,5 +1,6 @@
 // The game scene: objects layer by layer, the flight trajectories, the aiming dots and the
 // slingshot's rubber band.
+#include "ColliderType.h"
 #include "GameLua.h"
 
 #include "game/Resources.h"
@@ -10,19 +11,13 @@
 
 namespace {
 
-/// Collider types drawn their own way.
-constexpr int kDoubleResolutionType = 1;
-constexpr int kBirdType = 3;
-constexpr int kOtherBirdType = 4;
-constexpr int kPassThroughType = 5;
-constexpr int kEditorOnlyType = 7;
 /// How far apart (pixels, each way) the two images of a pass-through object stand.
 constexpr float kPassThroughSpread = 5.0f;
 /// Below this (in either direction) the sling's pull does not push the bird.
 constexpr float kMinForce = 0.01f;
 
 bool isBird(const GameObject& object) {
-    return object.colliderType == kBirdType || object.colliderType == kOtherBirdType;
+    return object.colliderType == collider::kShotBird || object.colliderType == collider::kSinker;
 }
 
 /// Multiplies the render state's scale by `factor` and divides its translation by it, so that a
@@ -57,7 +52,7 @@ void GameLua::drawGameNative() {
         for (const std::string& name : names) {
             const GameObject* object = findObject(name);
             if (!object || (!object->sprite && !object->compositeSprite) || !object->visible ||
-                (object->colliderType == kEditorOnlyType && !m_editing))
+                (object->colliderType == collider::kEditorOnly && !m_editing))
                 continue;
             onCamera();
             if (!trajectoriesDrawn && isBird(*object)) {
@@ -90,7 +85,7 @@ void GameLua::drawSceneObject(const GameObject& object) {
     if (object.body.mass() == 0.0f && object.texture && object.sprite &&
         m_maskedImages.add(*object.sprite, *object.texture, x, y))
         return;
-    if (object.colliderType == kPassThroughType) {
+    if (object.colliderType == collider::kPassThrough) {
         const float dx = kPassThroughSpread * std::cos(object.passThroughAngle);
         const float dy = kPassThroughSpread * std::sin(object.passThroughAngle);
         drawObjectPicture(object, x - dx, y - dy);
@@ -110,7 +105,7 @@ void GameLua::drawSceneObject(const GameObject& object) {
         magnify(state, object.scaleX);
         x /= object.scaleX;
         y /= object.scaleX;
-    } else if (object.colliderType == kDoubleResolutionType && unscaled) {
+    } else if (object.colliderType == collider::kBird && unscaled) {
         magnify(state, 2.0f);
         x /= 2.0f;
         y /= 2.0f;

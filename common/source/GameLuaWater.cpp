@@ -1,6 +1,7 @@
 // The water: while the scripts' "objects" has a "waterLevel", objects below the surface float
 // up, are slowed, splash on their way in and out, and blocks that come to rest deep down sink
 // for good. Runs once per physics step, before the world steps.
+#include "ColliderType.h"
 #include "GameLua.h"
 #include "WaterForce.h"
 #include "lang/Exception.h"
@@ -10,9 +11,6 @@
 
 namespace {
 
-constexpr int kBirdType = 3;
-/// Blocks of this collider type that rest at full depth are destroyed.
-constexpr int kSinkingType = 4;
 /// A body's angular damping doubles as its in-water mark: the water's when it is in, none out.
 constexpr float kDryDamping = 0.0f;
 constexpr float kWetDamping = 0.5f;
@@ -79,7 +77,7 @@ void applyWaterForce(GameObject& object, const Water& water, float depth, lua::T
     submerged.angle = body.angle();
     submerged.circle = object.shapeKind == ShapeKind::Circle;
     submerged.dragRadius = submerged.circle ? object.radius : 1.0f;
-    submerged.bird = object.colliderType == kBirdType;
+    submerged.bird = object.colliderType == collider::kShotBird;
     if (!fields.isNil(kFloatability))
         submerged.floatability = fields.getNumber(kFloatability);
     submerged.eggGrenade = fields.isTrue(kEggGrenade);
@@ -122,8 +120,8 @@ Soaking soak(GameObject& object, const Water& water, lua::TableFields& fields, f
     }
     // A sleeping body is one at rest: it is checked too, or a block on the bottom never sinks.
     // A body without mass cannot sink.
-    soaking.sinks = object.colliderType == kSinkingType && movable && y > -water.level && depth >= water.fullDepth &&
-                    body.linearVelocity().y == 0.0f;
+    soaking.sinks = object.colliderType == collider::kSinker && movable && y > -water.level &&
+                    depth >= water.fullDepth && body.linearVelocity().y == 0.0f;
     return soaking;
 }
 
@@ -152,7 +150,7 @@ void GameLua::runWaterPass(float dt) {
         }
         // The scripts may add or remove objects while they hear the splash: go on by name.
         const std::string name = entry->first;
-        splashWater(soaking.splash, object.body.position(), object.colliderType == kBirdType);
+        splashWater(soaking.splash, object.body.position(), object.colliderType == collider::kShotBird);
         entry = m_objects.upper_bound(name);
     }
 }
