@@ -46,9 +46,8 @@ Picture portal(const std::string& name, const PortalColours& colours) {
 // A small four-pointed glint with a soft glow, for the particles around a portal.
 Picture spark(const std::string& name, Colour colour) {
     Canvas canvas(14, 14);
-    canvas.fill(circle(7, 7, 6), [=](float x, float y, float) {
-        return fade(colour, 0.55f * (1 - std::hypot(x - 7, y - 7) / 6));
-    });
+    canvas.fill(circle(7, 7, 6),
+                [=](float x, float y, float) { return fade(colour, 0.55f * (1 - std::hypot(x - 7, y - 7) / 6)); });
     const Shape glint = unite(taperedStroke({7, 1}, {7, 13}, 1.3f, 1.3f), taperedStroke({1, 7}, {13, 7}, 1.3f, 1.3f));
     canvas.fill(unite(glint, circle(7, 7, 2)), flat(mix(colour, {1, 1, 1}, 0.5f)));
     return {name, canvas, 7, 7};
@@ -57,8 +56,8 @@ Picture spark(const std::string& name, Colour colour) {
 } // namespace
 
 std::vector<Picture> portalPictures() {
-    return {portal("portal_blue", kBlue), portal("portal_orange", kOrange),
-            spark("PARTICLE_PORTAL_BLUE", kBlue.spark), spark("PARTICLE_PORTAL_ORANGE", kOrange.spark)};
+    return {portal("portal_blue", kBlue), portal("portal_orange", kOrange), spark("PARTICLE_PORTAL_BLUE", kBlue.spark),
+            spark("PARTICLE_PORTAL_ORANGE", kOrange.spark)};
 }
 
 } // namespace art

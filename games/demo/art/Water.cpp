@@ -21,14 +21,16 @@ Picture surface() {
     const auto waveTop = [=](float x) {
         return 4 + 1.6f * std::sin(x / kWidth * kTau * 2) + 0.8f * std::sin(x / kWidth * kTau * 3 + 1);
     };
-    canvas.fill([=](float x, float y) { return waveTop(x) - y; }, [=](float x, float y, float) {
-        const float depth = (y - waveTop(x)) / kHeight;
-        const float ripple = fractalNoise(x / 8, y / 3, 97, 2, kWidth / 8);
-        const Colour water = mix({0.30f, 0.62f, 0.85f, 0.55f}, {0.12f, 0.34f, 0.62f, 0.72f}, depth + 0.15f * ripple);
-        // The crest: a light line just under the wave's edge.
-        const float crest = std::exp(-depth * kHeight / 1.8f);
-        return mix(water, {0.88f, 0.96f, 1.0f, 0.9f}, crest);
-    });
+    canvas.fill([=](float x, float y) { return waveTop(x) - y; },
+                [=](float x, float y, float) {
+                    const float depth = (y - waveTop(x)) / kHeight;
+                    const float ripple = fractalNoise(x / 8, y / 3, 97, 2, kWidth / 8);
+                    const Colour water =
+                        mix({0.30f, 0.62f, 0.85f, 0.55f}, {0.12f, 0.34f, 0.62f, 0.72f}, depth + 0.15f * ripple);
+                    // The crest: a light line just under the wave's edge.
+                    const float crest = std::exp(-depth * kHeight / 1.8f);
+                    return mix(water, {0.88f, 0.96f, 1.0f, 0.9f}, crest);
+                });
     return {"water", canvas, 0, 0};
 }
 
@@ -51,10 +53,11 @@ Picture island() {
         return shade(rock, 1 - 0.3f * rim(distance, 4));
     });
     const auto turfDepth = [](float x) { return 9 + 3 * noise(x / 7, 0.5f, 103); };
-    canvas.fill(intersect(roundedRect(0, 0, kWidth, kHeight, 12), [=](float x, float y) { return y - turfDepth(x); }),
-                [=](float x, float y, float) {
-                    return mix({0.48f, 0.78f, 0.30f}, {0.30f, 0.58f, 0.20f}, y / turfDepth(x) + 0.2f * noise(x / 2, y, 107));
-                });
+    canvas.fill(
+        intersect(roundedRect(0, 0, kWidth, kHeight, 12), [=](float x, float y) { return y - turfDepth(x); }),
+        [=](float x, float y, float) {
+            return mix({0.48f, 0.78f, 0.30f}, {0.30f, 0.58f, 0.20f}, y / turfDepth(x) + 0.2f * noise(x / 2, y, 107));
+        });
     return {"island", canvas, kWidth / 2, kHeight / 2};
 }
 

@@ -132,8 +132,8 @@ Sound portalWhoosh() {
         rush.tune(300 + 2600 * sweep * sweep, 2.0);
         const float air = rush.process(noise.next()) * static_cast<float>(sweep);
         const double pitch = 330 * std::pow(2.0, t / length);
-        const float glide = (tone.next(pitch) + 0.5f * shimmer.next(pitch * 2.01)) *
-                            (0.6f + 0.4f * tremolo.next(18)) * adsr(t, length - 0.25, 0.12, 0.2, 0.7f, 0.25);
+        const float glide = (tone.next(pitch) + 0.5f * shimmer.next(pitch * 2.01)) * (0.6f + 0.4f * tremolo.next(18)) *
+                            adsr(t, length - 0.25, 0.12, 0.2, 0.7f, 0.25);
         return 1.6f * air + 0.35f * glide;
     });
     sound.fadeOut(0.05);
@@ -145,9 +145,8 @@ Sound portalWhoosh() {
 Sound splash() {
     const double length = 0.9;
     Oscillator plopTone(Waveform::Sine);
-    Sound sound = Sound::generate(length, [&](double t) {
-        return plopTone.next(90 + 160 * std::exp(-t / 0.03)) * strike(t, 0.002, 0.08);
-    });
+    Sound sound = Sound::generate(
+        length, [&](double t) { return plopTone.next(90 + 160 * std::exp(-t / 0.03)) * strike(t, 0.002, 0.08); });
     sound.mix(noiseBurst(length, 900, 0.7, 0.14, 83), 0, 2.2f);
     sound.mix(noiseBurst(length, 3000, 1.2, 0.05, 89), framesOf(0.02), 1.2f);
     Noise chance(97);
@@ -156,9 +155,8 @@ Sound splash() {
         const double at = 0.05 + 0.6 * i / bubbles + 0.03 * chance.nextUnit();
         const double from = 500 + 900 * chance.nextUnit();
         Oscillator bubble(Waveform::Sine);
-        const Sound ring = Sound::generate(0.05, [&](double t) {
-            return bubble.next(from * (1 + 6 * t)) * strike(t, 0.001, 0.015);
-        });
+        const Sound ring =
+            Sound::generate(0.05, [&](double t) { return bubble.next(from * (1 + 6 * t)) * strike(t, 0.001, 0.015); });
         sound.mix(ring, framesOf(at), 0.5f * (1 - 0.6f * i / bubbles));
     }
     sound.fadeOut(0.05);

@@ -162,8 +162,7 @@ TEST(DemoEndToEndTest, TheDemoDrawsItsSceneWithSpritesAndText) {
 }
 
 // How many pixels of the box from (x0, y0) to (x1, y1) `matches` accepts.
-template <typename Predicate>
-int countPixels(SDL_Surface* surface, int x0, int y0, int x1, int y1, Predicate matches) {
+template <typename Predicate> int countPixels(SDL_Surface* surface, int x0, int y0, int x1, int y1, Predicate matches) {
     int count = 0;
     for (int y = y0; y < y1; ++y)
         for (int x = x0; x < x1; ++x)
@@ -217,7 +216,8 @@ TEST(DemoEndToEndTest, TheLaterLevelsResumeFromTheSettingsAndShowPortalsAndWater
                                       folder.path().string());
         ASSERT_EQ(run.exitCode, 0) << run.output;
         for (const char* line : c.logLines)
-            EXPECT_NE(run.output.find(line), std::string::npos) << c.level << ": no \"" << line << "\" in\n" << run.output;
+            EXPECT_NE(run.output.find(line), std::string::npos) << c.level << ": no \"" << line << "\" in\n"
+                                                                << run.output;
         EXPECT_NE(gametest::decipherSave(settings).find("level = \"" + std::string(c.level) + "\""), std::string::npos)
             << c.level;
 

@@ -84,10 +84,9 @@ TEST(DemoSoundTest, EverySoundTheGameLoadsIsAWavTheMixerPlaysAsItIs) {
     };
     // The clip names gamelogic.lua loads and the build ships (music.wav becomes music.mp3).
     const Case cases[] = {
-        {"launch", 1, false},     {"impact_wood", 1, false}, {"impact_stone", 1, false},
-        {"impact_ice", 1, false}, {"break", 1, false},       {"target", 1, false},
-        {"win", 1, false},        {"roll", 1, true},         {"portal", 1, false},
-        {"splash", 1, false},     {"music", 2, true},
+        {"launch", 1, false}, {"impact_wood", 1, false}, {"impact_stone", 1, false}, {"impact_ice", 1, false},
+        {"break", 1, false},  {"target", 1, false},      {"win", 1, false},          {"roll", 1, true},
+        {"portal", 1, false}, {"splash", 1, false},      {"music", 2, true},
     };
     testsupport::WorkingFolder folder;
     std::filesystem::create_directories("sounds");
