@@ -89,6 +89,8 @@ local bannerClock = 0
 local lastImpact = {}
 -- The names of the level's portals.
 local portals = {}
+-- Whether the log has had this level's first splash: a flood splashes dozens of times a round.
+local splashReported = false
 
 function updateValues()
     g_safeToQuit = true
@@ -184,6 +186,7 @@ local function buildLevel()
     setBGColor(theme.color.r, theme.color.g, theme.color.b)
     -- Placed in name order, so that every run builds the same world.
     portals = {}
+    splashReported = false
     local names = {}
     for name in pairs(loadedObjects.world) do
         names[#names + 1] = name
@@ -586,7 +589,10 @@ end
 -- true for a bird.
 function playWaterSplash(isBird)
     res.playAudio("splash", isBird and SPLASH_VOLUMES.bird or SPLASH_VOLUMES.block, 0, EFFECT_TRACK)
-    report("water: splash" .. (isBird and " (bird)" or ""))
+    if not splashReported then
+        report("water: splash" .. (isBird and " (bird)" or ""))
+        splashReported = true
+    end
 end
 
 function applyForcesAtPhysicsStep()
