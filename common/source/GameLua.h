@@ -426,6 +426,9 @@ private:
     void drawParticlesNative();
     void drawMenuParticlesInAdvance();
     void drawLevelParticlesNative(int layer);
+    /// Particle coordinates per world unit, for effects the engine places: the scripts'
+    /// "physicsToWorld", or the scene's pixels per unit while that is no number.
+    float particleUnitScale();
     /// Empties the lists and puts the start-up limits back, as a level loads.
     void resetParticles();
     /// The frame's advance of the level list, then of the in-game list (while physics runs).

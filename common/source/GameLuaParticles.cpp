@@ -35,6 +35,8 @@ void GameLua::drawLevelParticlesNative(int layer) {
     particleSystem().drawScene(ParticleListKind::Level, {m_view.topLeftX, m_view.topLeftY, m_view.worldScale}, layer);
 }
 
+float GameLua::particleUnitScale() { return isNumber("physicsToWorld") ? getNumber("physicsToWorld") : kPixelsPerUnit; }
+
 void GameLua::resetParticles() {
     particleSystem().clearAll();
     particleSystem().resetLimits();

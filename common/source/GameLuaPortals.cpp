@@ -11,6 +11,7 @@
 
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -20,6 +21,16 @@ constexpr int kEffectParticles = 5;
 constexpr float kEffectSpread = 10.0f;
 
 bool hasPortal(const GameObject& object) { return object.table.isTable("portal"); }
+
+/// The portal of a contact between `a` and `b` (the one with a "portal" table) and the other
+/// object, the traveller; nulls when neither is a portal.
+std::pair<GameObject*, GameObject*> portalAndTraveller(GameObject& a, GameObject& b) {
+    if (hasPortal(a))
+        return {&a, &b};
+    if (hasPortal(b))
+        return {&b, &a};
+    return {nullptr, nullptr};
+}
 
 PortalEnd portalEnd(const GameObject& portal) {
     return {portal.name, portal.body.position(), portal.body.angle(), portal.width};
@@ -69,10 +80,10 @@ void GameLua::inheritTeleportation(const std::string& from, const std::string& t
 }
 
 void GameLua::startTeleport(GameObject& a, GameObject& b) {
-    GameObject* portal = hasPortal(a) ? &a : hasPortal(b) ? &b : nullptr;
+    const auto [portal, travelling] = portalAndTraveller(a, b);
     if (!portal)
         return;
-    GameObject& traveller = portal == &a ? b : a;
+    GameObject& traveller = *travelling;
     const lua::LuaTable definition = portal->table.getTable("portal");
     const std::string exitName = definition.getString("target");
     const GameObject* exit = findObject(exitName);
@@ -86,7 +97,7 @@ void GameLua::startTeleport(GameObject& a, GameObject& b) {
     rules.minSpeedOut = definition.getNumber("minSpeedOut");
     if (definition.isTable("effect"))
         rules.effect = definition.getTable("effect");
-    rules.physicsToWorld = isNumber("physicsToWorld") ? getNumber("physicsToWorld") : kPixelsPerUnit;
+    rules.physicsToWorld = particleUnitScale();
     TeleportHost& host = *this;
     m_teleporters[traveller.name] =
         std::make_unique<PortalObjectTeleporter>(host, traveller, portalEnd(*portal), portalEnd(*exit), rules);
@@ -95,10 +106,10 @@ void GameLua::startTeleport(GameObject& a, GameObject& b) {
 }
 
 void GameLua::abortTeleport(GameObject& a, GameObject& b) {
-    GameObject* portal = hasPortal(a) ? &a : hasPortal(b) ? &b : nullptr;
+    const auto [portal, travelling] = portalAndTraveller(a, b);
     if (!portal)
         return;
-    const GameObject& traveller = portal == &a ? b : a;
+    const GameObject& traveller = *travelling;
     const auto found = m_teleporters.find(traveller.name);
     const std::string id = PortalObjectTeleporter::idFor(traveller.name, portal->name,
                                                          portal->table.getTable("portal").getString("target"));

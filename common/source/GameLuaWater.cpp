@@ -156,7 +156,7 @@ void GameLua::runWaterPass(float dt) {
 }
 
 void GameLua::splashWater(const char* particles, Vector2 position, bool bird) {
-    const float toParticles = isNumber("physicsToWorld") ? getNumber("physicsToWorld") : kPixelsPerUnit;
+    const float toParticles = particleUnitScale();
     ParticleEmission emission;
     emission.x = position.x * toParticles;
     emission.y = position.y * toParticles;
