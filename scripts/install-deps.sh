@@ -11,6 +11,8 @@ packages=(
     zlib1g-dev libminizip-dev libarchive-dev libssl-dev
     # scripts and JSON
     liblua5.1-0-dev libcjson-dev
+    # HTTP requests
+    libcurl4-openssl-dev
     # sound: MP3 decoding; lame encodes the demo's music and the MP3 test files
     libmpg123-dev lame
     # window, images, text, OpenGL

@@ -1,0 +1,7 @@
+#include "HttpRequestException.h"
+
+namespace net {
+
+HttpRequestException::~HttpRequestException() = default;
+
+} // namespace net
