@@ -4,6 +4,7 @@
 #include "GameLua.h"
 #include "audio/AudioInput.h"
 #include "audio/AudioOutput.h"
+#include "flurry/FlurryLuaInterface.h"
 #include "framework/KeyCodes.h"
 #include "framework/OSInterface.h"
 #include "game/LuaResources.h"
@@ -33,7 +34,7 @@ bool usesShaders(gr::RendererKind kind) {
 
 } // namespace
 
-GameApp::GameApp(gr::Context& context, framework::OSInterface& os)
+GameApp::GameApp(gr::Context& context, framework::OSInterface& os, lang::Ref<flurry::Flurry::Impl> analyticsService)
     : framework::App(os), m_context(context), m_lua(new lua::LuaState()), m_contextOrientation(context.orientation()) {
     StartupValues& values = startupValues();
     setBasePath(values.dataPath);
@@ -41,6 +42,8 @@ GameApp::GameApp(gr::Context& context, framework::OSInterface& os)
         io::PathName(resolvePath(values.shaderPath).toString(), gr::shortName(m_context.kind())).toString());
 
     m_resources = new game::LuaResources(*m_lua, m_context);
+    m_analytics = new flurry::Flurry(std::move(analyticsService));
+    m_analyticsInterface = new flurry::FlurryLuaInterface(*m_lua, *m_analytics);
     m_game = new GameLua(*this, m_zoom, *m_lua, m_context, resources(), values.paths);
     m_game->resetTimer();
     m_game->loadLuaFile(values.paths.scriptPath + "/starLimits.lua", "starTable");
@@ -69,13 +72,18 @@ GameApp::GameApp(gr::Context& context, framework::OSInterface& os)
     }
     if (audio::AudioOutput* output = resources().audioOutput())
         output->setMasterVolume(m_masterVolume);
+    if (m_game->isString("customerString"))
+        m_analytics->logEvent("Customer String", {{"ID", m_game->getString("customerString")}});
 
     m_game->finishStartUp();
 }
 
-// The members then go in reverse order: the base shaders, the game (which saves the settings
-// while the interpreter still exists), the resources, the Lua state.
-GameApp::~GameApp() { startupValues().dataPath.clear(); }
+// The members then go in reverse order: the analytics objects, the base shaders, the game (which
+// saves the settings while the interpreter still exists), the resources, the Lua state.
+GameApp::~GameApp() {
+    m_analytics->endSession();
+    startupValues().dataPath.clear();
+}
 
 void GameApp::loadBaseShaders() {
     for (const char* name : kBaseShaders)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CameraZoom.h"
+#include "flurry/Flurry.h"
 #include "framework/App.h"
 #include "framework/KeyCodes.h"
 #include "lang/Ref.h"
@@ -17,6 +18,9 @@ class LuaResources;
 class Resources;
 } // namespace game
 
+namespace flurry {
+class FlurryLuaInterface;
+}
 namespace framework {
 class OSInterface;
 }
@@ -34,11 +38,14 @@ class LuaState;
 /// start-up values the configuration reader left (see `startupValues`). Main thread only.
 class GameApp : public framework::App {
 public:
-    /// Builds the game: the Lua state, the natives and saved tables, the star limits, the game
-    /// logic, the base shaders and the scripts' start-up assets. Raises what fails (a missing
-    /// game-logic archive, a script error, a shader that does not load).
-    GameApp(gr::Context& context, framework::OSInterface& os);
-    /// Destroys the game, which saves the settings, then the Lua state.
+    /// Builds the game: the Lua state, the analytics session (reporting to `analyticsService`,
+    /// none by default) and its script object "Flurry", the natives and saved tables, the star
+    /// limits, the game logic, the base shaders and the scripts' start-up assets. Raises what
+    /// fails (a missing game-logic archive, a script error, a shader that does not load).
+    GameApp(gr::Context& context, framework::OSInterface& os,
+            lang::Ref<flurry::Flurry::Impl> analyticsService = nullptr);
+    /// Ends the analytics session, then destroys the game, which saves the settings, then the
+    /// Lua state.
     ~GameApp() override;
 
     void update(float dt, gr::Context& context, int mode) override;
@@ -82,6 +89,8 @@ private:
     lang::Ref<game::LuaResources> m_resources;
     lang::Ref<GameLua> m_game;
     std::vector<lang::Ref<gr::Shader>> m_baseShaders;
+    lang::Ref<flurry::Flurry> m_analytics;
+    lang::Ref<flurry::FlurryLuaInterface> m_analyticsInterface;
     std::array<bool, framework::kKeyCodeCount> m_pressed{};
     std::array<bool, framework::kKeyCodeCount> m_released{};
     int m_contextOrientation = 0;

@@ -62,6 +62,7 @@ GameLua::GameLua(framework::App& app, CameraZoom& zoom, lua::LuaState& state, gr
     registerDynamicAssetNatives();
     registerTextNatives();
     registerSceneNatives();
+    registerAdNatives();
     set("iapEnabled", false);
 
     set("uniqueDeviceId", m_deviceId);
@@ -84,6 +85,9 @@ GameLua::GameLua(framework::App& app, CameraZoom& zoom, lua::LuaState& state, gr
     set("settings", readSavedTable("settings.lua"));
     set("bi_data", readSavedTable("bi_data.lua"));
     set("ABIDEnabled", false);
+
+    // No store is attached on this platform: its listener registration is accepted and unused.
+    registerMethod("registerStoreStatusListener", &GameLua::doNothing);
 
     set("imagePath", paths.imagePath);
     set("fontPath", paths.fontPath);

@@ -12,6 +12,9 @@
 #include "MaskedImage.h"
 #include "ObjectTeleporter.h"
 #include "TeleportHost.h"
+#include "ads/BannerListener.h"
+#include "ads/ExpandableListener.h"
+#include "ads/InterstitialListener.h"
 #include "ThemeLayer.h"
 #include "Trajectories.h"
 #include "lua/LuaObject.h"
@@ -56,8 +59,14 @@ class LuaState;
 /// by name, unprotected by design: a script error leaves as `lua::LuaException`.
 ///
 /// The class is split into one file per family of natives (GameLuaTimer.cpp, GameLuaFiles.cpp,
-/// ...), each registering its own. Main thread only.
-class GameLua : public lua::LuaObject, private ContactHandler, private TeleportHost {
+/// ...), each registering its own. It is also the listener an advertising service reports to.
+/// Main thread only.
+class GameLua : public lua::LuaObject,
+                public ads::BannerListener,
+                public ads::ExpandableListener,
+                public ads::InterstitialListener,
+                private ContactHandler,
+                private TeleportHost {
 public:
     /// Fixed physics step, seconds (the float the frame update compares against).
     static constexpr float kStep = 0.0333333f;
@@ -528,6 +537,22 @@ private:
     /// Emits the splash particles `particles` at `position` (world units) and tells the scripts
     /// ("playWaterSplash") whether a bird splashed. The scripts may add and remove objects.
     void splashWater(const char* particles, Vector2 position, bool bird);
+
+    // Advertising (GameLuaAds.cpp): no service is attached, so the requests do nothing; an
+    // attached service's reports reach the scripts' callbacks.
+    void registerAdNatives();
+    /// "checkMainMenuAd"(), "checkGameCompletionUpsell"(): log that this platform has neither.
+    void checkMainMenuAd();
+    void checkGameCompletionUpsell();
+    void bannerHidden() override;
+    void bannerSizeChanged(int width, int height) override;
+    void bannerRequestFinished(bool success) override;
+    void expandableWillExpand() override;
+    void expandableHidden() override;
+    void expandableSizeChanged(int width, int height) override;
+    void expandableRequestFinished(bool success) override;
+    void interstitialHidden() override;
+    void interstitialRequestFinished(bool success) override;
 
     // Sound (GameLuaAudio.cpp).
     /// "setChannelCountLimit"(track, limit): at most `limit` sounds at once on the mixer track

@@ -1,7 +1,7 @@
 // The game application on a fake graphics context, with a small game in a temporary data folder.
 #include "GameApp.h"
-#include "GameHarness.h"
 #include "AudioFiles.h"
+#include "GameHarness.h"
 #include "audio/AudioOutput.h"
 #include "framework/KeyCodes.h"
 
@@ -53,14 +53,14 @@ protected:
         startupValues() = StartupValues();
     }
 
-    GameApp& start(gr::RendererKind kind = gr::RendererKind::Gl2) {
+    GameApp& start(gr::RendererKind kind = gr::RendererKind::Gl2, lang::Ref<flurry::Flurry::Impl> analytics = nullptr) {
         context = new FakeContext(kind);
         StartupValues& values = startupValues();
         values.dataPath = ".";
         values.shaderPath = "shaders";
         values.paths.scriptPath = "scripts";
         values.paths.commonScriptPath = "common";
-        app = std::make_unique<GameApp>(*context, os);
+        app = std::make_unique<GameApp>(*context, os, std::move(analytics));
         return *app;
     }
     GameLua& game() { return app->game(); }
@@ -99,6 +99,40 @@ TEST_F(GameAppTest, StartsUpInOrder) {
         EXPECT_TRUE(game().getTable(table).isBoolean("KEY_ZOOM")) << table;
     }
     EXPECT_EQ(app->masterVolume(), 1.0f);
+}
+
+/// An analytics service that writes down every call as one line.
+class RecordingAnalytics : public flurry::Flurry::Impl {
+public:
+    void startSession(const std::string& key) override { calls.push_back("start " + key); }
+    void endSession() override { calls.push_back("end"); }
+    void logEvent(const std::string& name, const flurry::Flurry::Parameters& parameters) override {
+        std::string call = "event " + name;
+        for (const auto& [key, value] : parameters)
+            call += " " + key + "=" + value;
+        calls.push_back(call);
+    }
+    std::vector<std::string> calls;
+};
+
+TEST_F(GameAppTest, TheAnalyticsSessionHearsTheCustomerStringTheScriptsAndTheEnd) {
+    gametest::writeScript("common/gamelogic.lua", std::string(kGameLogic) + "customerString = 'C-42'");
+    lang::Ref<RecordingAnalytics> analytics = new RecordingAnalytics();
+    start(gr::RendererKind::Gl2, analytics);
+    run(R"(
+        Flurry.startSession('key-1')
+        Flurry:logEvent('plain')
+        Flurry.logEvent('text', 'just this')
+        Flurry:logEvent('table', { level = 'water', stars = 3, nested = { x = '1' }, [1] = 'listed', won = true })
+        Flurry.endSession()
+    )");
+    EXPECT_EQ(analytics->calls,
+              (std::vector<std::string>{"event Customer String ID=C-42", "start key-1", "event plain",
+                                        "event text text=just this", "event table level=water stars=3", "end"}));
+    EXPECT_NE(testsupport::failureOf([&] { run("Flurry.logEvent(nil)"); }).find("Excepted type"), std::string::npos);
+    app.reset();
+    EXPECT_EQ(analytics->calls.back(), "end");
+    EXPECT_EQ(analytics->calls.size(), 7u);
 }
 
 TEST_F(GameAppTest, RenderersWithoutShadersLoadNone) {
@@ -265,7 +299,8 @@ TEST_F(GameAppTest, TheForegroundStartsAndStopsTheScriptsAudioOutput) {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     gametest::writeFile("tone.wav", audiotest::samplesWav(std::vector<std::int16_t>(441, 100)));
     gametest::writeScript("common/gamelogic.lua",
-                          std::string(kGameLogic) + "res.createAudioOutput(2, 16, 44100)  res.createAudio('tone.wav', 'tone')");
+                          std::string(kGameLogic) +
+                              "res.createAudioOutput(2, 16, 44100)  res.createAudio('tone.wav', 'tone')");
     start();
     audio::AudioOutput& output = *app->resources().audioOutput();
     EXPECT_FALSE(output.isRunning());

@@ -119,6 +119,58 @@ TEST_F(GameLuaNativesTest, PrintIsSilentWarningsAndErrorsReachTheLog) {
     EXPECT_TRUE(log.has(lang::log::Error, "GameLua::printError", "broken 100%"));
 }
 
+TEST_F(GameLuaNativesTest, AdvertisingRequestsAreAcceptedAndTheServiceReportsReachTheScripts) {
+    gametest::LogCapture log;
+    harness.run(R"(
+        native_requestBannerAd()  native_showBannerAd()  native_hideBannerAd()
+        native_requestExpandableAd()  native_showExpandableAd()  native_hideExpandableAd()
+        native_requestInterstitialAd()  native_showInterstitialAd()
+        registerStoreStatusListener()  checkMainMenuAd()  checkGameCompletionUpsell()
+        heard = {}
+        for _, name in ipairs({ 'onBannerAdHidden', 'onBannerSizeChanged', 'onBannerAdReady', 'onBannerAdRequestFailed',
+                                'onExpandableWillExpand', 'onExpandableAdHidden', 'onExpandableSizeChanged',
+                                'onExpandableAdReady', 'onExpandableAdRequestFailed', 'onInterstitialAdHidden',
+                                'onInterstitialAdReady', 'onInterstitialAdRequestFailed' }) do
+            getfenv(1)[name] = function(...) heard[#heard + 1] = table.concat({ name, ... }, ' ') end
+        end
+    )");
+    EXPECT_TRUE(log.has(lang::log::Info, "GameLua::checkMainMenuAd", "Native: checkMainMenuAd() not implemented"));
+    EXPECT_TRUE(log.has(lang::log::Info, "GameLua::checkGameCompletionUpsell",
+                        "Native: checkGameCompletionUpsell() not implemented"));
+
+    ads::BannerListener& banner = game();
+    ads::ExpandableListener& expandable = game();
+    ads::InterstitialListener& interstitial = game();
+    banner.bannerHidden();
+    banner.bannerSizeChanged(320, 50);
+    banner.bannerRequestFinished(true);
+    banner.bannerRequestFinished(false);
+    expandable.expandableWillExpand();
+    expandable.expandableHidden();
+    expandable.expandableSizeChanged(300, 250);
+    expandable.expandableRequestFinished(true);
+    expandable.expandableRequestFinished(false);
+    interstitial.interstitialHidden();
+    interstitial.interstitialRequestFinished(true);
+    interstitial.interstitialRequestFinished(false);
+    const lua::LuaTable heard = game().getTable("heard");
+    const std::vector<std::string> expected = {"onBannerAdHidden",
+                                               "onBannerSizeChanged 320 50",
+                                               "onBannerAdReady",
+                                               "onBannerAdRequestFailed",
+                                               "onExpandableWillExpand",
+                                               "onExpandableAdHidden",
+                                               "onExpandableSizeChanged 300 250",
+                                               "onExpandableAdReady",
+                                               "onExpandableAdRequestFailed",
+                                               "onInterstitialAdHidden",
+                                               "onInterstitialAdReady",
+                                               "onInterstitialAdRequestFailed"};
+    ASSERT_EQ(heard.count(), static_cast<int>(expected.size()));
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(heard.getString(static_cast<int>(i) + 1), expected[i]);
+}
+
 TEST_F(GameLuaNativesTest, TimerExitAndPlatformForwarding) {
     harness.run(R"(
         resetTimer()  seconds = getGameTimer()
