@@ -61,8 +61,9 @@ void BM_FrameWhileDownloading(benchmark::State& state) {
             setVelocity(name, 1, 0)
         end)");
     const std::string megabyte(1 << 20, 'x');
-    const testsupport::LoopbackHttpServer server(
-        [&](const std::string&) { return testsupport::CannedResponse{200, {}, megabyte, false}; });
+    const testsupport::LoopbackHttpServer server([&](const std::string&) {
+        return testsupport::CannedResponse{200, {}, megabyte, false};
+    });
     std::unique_ptr<Downloader> downloader;
     if (state.range(0) != 0)
         downloader = std::make_unique<Downloader>(server.url("/file"));

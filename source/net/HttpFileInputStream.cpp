@@ -16,8 +16,7 @@ HttpResponse getWithDefaults(const std::string& url) {
 
 } // namespace
 
-HttpFileInputStream::HttpFileInputStream(const std::string& url)
-    : HttpFileInputStream(url, getWithDefaults(url)) {}
+HttpFileInputStream::HttpFileInputStream(const std::string& url) : HttpFileInputStream(url, getWithDefaults(url)) {}
 
 HttpFileInputStream::HttpFileInputStream(const std::string& url, HttpRequest& request)
     : HttpFileInputStream(url, request.get(url)) {}

@@ -207,13 +207,9 @@ TEST(LevelAvailabilityTest, AFailedRequestLeavesTheResultUnknown) {
 
 TEST(LevelAvailabilityTest, TheGameAsksTheServiceWithItsUserAndKeepsTheAnswer) {
     const testsupport::LoopbackHttpServer service([](const std::string& path) {
-        return testsupport::CannedResponse{200, {}, path.ends_with("&uid=u7") ? "today,Tuesday,seconds-to-next,3600" : "", false};
+        return testsupport::CannedResponse{
+            200, {}, path.ends_with("&uid=u7") ? "today,Tuesday,seconds-to-next,3600" : "", false};
     });
-    std::string unreachable;
-    {
-        const testsupport::LoopbackHttpServer gone([](const std::string&) { return testsupport::CannedResponse(); });
-        unreachable = gone.url("/levels?x");
-    }
     testsupport::ScopedEnvironment environment;
     environment.set("no_proxy", "127.0.0.1");
     GameHarness harness;
@@ -227,7 +223,7 @@ TEST(LevelAvailabilityTest, TheGameAsksTheServiceWithItsUserAndKeepsTheAnswer) {
     EXPECT_EQ(harness.game->getString("result"), "1||-1");
     EXPECT_EQ(service.requestedPaths(), (std::vector<std::string>{"/levels?x&uid=u7", "/levels?x"}));
 
-    harness.run("LEVEL_URL_BASE = '" + unreachable + "'  " + kCheck);
+    harness.run("LEVEL_URL_BASE = '" + testsupport::LoopbackHttpServer::refusingUrl("/levels?x") + "'  " + kCheck);
     EXPECT_EQ(harness.game->getString("result"), "0||-1");
 }
 

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -23,12 +22,6 @@ using testsupport::LoopbackHttpServer;
 net::HttpRequest& direct(net::HttpRequest& request) {
     request.setNoProxyHosts("127.0.0.1");
     return request;
-}
-
-/// The address of a port nobody listens on any more.
-std::string refusedUrl() {
-    const LoopbackHttpServer gone([](const std::string&) { return CannedResponse(); });
-    return gone.url("/");
 }
 
 /// How long `call` takes.
@@ -50,21 +43,14 @@ TEST(HttpRequestTest, ARedirectEndsAtItsTargetWithOnlyTheTargetsHeadersAndAllCoo
     EXPECT_EQ(response.status, 200);
     EXPECT_EQ(response.body, "done");
     EXPECT_EQ(response.effectiveUrl, server.url("/final"));
-    ASSERT_FALSE(response.headers.empty());
-    EXPECT_EQ(response.headers.front(), "HTTP/1.1 200 Canned");
-    const auto has = [&](const std::string& line) {
-        return std::count(response.headers.begin(), response.headers.end(), line) == 1;
-    };
-    EXPECT_TRUE(has("X-Hop: final") && !has("X-Hop: first") && !has("Location: /final"));
-    EXPECT_TRUE(std::none_of(response.headers.begin(), response.headers.end(),
-                             [](const std::string& line) { return line.empty() || line.back() == '\r'; }));
-    ASSERT_EQ(response.cookies.size(), 2u);
-    const auto cookieNamed = [&](const std::string& tail) {
-        return std::any_of(response.cookies.begin(), response.cookies.end(), [&](const std::string& cookie) {
-            return cookie.ends_with(tail);
-        });
-    };
-    EXPECT_TRUE(cookieNamed("\thop\t1") && cookieNamed("\tend\t2"));
+    std::string headers;
+    for (const std::string& line : response.headers)
+        headers += line + "|";
+    EXPECT_EQ(headers, "HTTP/1.1 200 Canned|X-Hop: final|Set-Cookie: end=2|Content-Length: 4|Connection: close|");
+    std::string cookies;
+    for (const std::string& line : response.cookies)
+        cookies += line.substr(line.rfind('\t', line.rfind('\t') - 1) + 1) + "|";
+    EXPECT_EQ(cookies, "hop\t1|end\t2|");
 }
 
 TEST(HttpRequestTest, ARemoteFileReadsAnErrorPageAndKeepsItsStatusAndAddress) {
@@ -78,20 +64,22 @@ TEST(HttpRequestTest, ARemoteFileReadsAnErrorPageAndKeepsItsStatusAndAddress) {
 }
 
 TEST(HttpRequestTest, FailedTransfersRaiseLibcurlsText) {
-    EXPECT_EQ(testsupport::failureOf([] { net::HttpFileInputStream file(refusedUrl()); }),
+    net::HttpRequest request;
+    EXPECT_EQ(testsupport::failureOf(
+                  [&] { net::HttpFileInputStream file(LoopbackHttpServer::refusingUrl("/"), direct(request)); }),
               "Couldn't connect to server");
     EXPECT_EQ(testsupport::failureOf([] { net::HttpFileInputStream file("file:///etc/hostname"); }),
               "Unsupported protocol");
-    const LoopbackHttpServer looping([](const std::string&) { return CannedResponse{302, {"Location: /again"}, "", false}; });
-    net::HttpRequest looper;
-    EXPECT_EQ(testsupport::failureOf([&] { direct(looper).get(looping.url("/again")); }),
+    const LoopbackHttpServer looping([](const std::string&) {
+        return CannedResponse{302, {"Location: /again"}, "", false};
+    });
+    EXPECT_EQ(testsupport::failureOf([&] { request.get(looping.url("/again")); }),
               "Number of redirects hit maximum amount");
     EXPECT_EQ(looping.requestedPaths().size(), 21u);
 
     // A server that takes the request and never answers is given up at the total time-out.
     const LoopbackHttpServer silent([](const std::string&) { return CannedResponse{200, {}, "", true}; });
-    net::HttpRequest request;
-    direct(request).setTimeouts(1000ms, 150ms);
+    request.setTimeouts(1000ms, 150ms);
     std::string failure;
     const auto waited = durationOf([&] { failure = testsupport::failureOf([&] { request.get(silent.url("/")); }); });
     EXPECT_EQ(failure, "Timeout was reached");

@@ -1,9 +1,9 @@
 // Which proxy a request uses: the rule read from an injected environment, and the same rule
 // seen through a real request.
+#include "net/ProxySetting.h"
 #include "LoopbackHttpServer.h"
 #include "ScopedEnvironment.h"
 #include "net/HttpRequest.h"
-#include "net/ProxySetting.h"
 
 #include <gtest/gtest.h>
 
@@ -45,11 +45,7 @@ TEST(ProxySettingTest, TheSchemesVariablesDecideAndColonsMeanNoProxy) {
 
 TEST(ProxySettingTest, ColonsInTheEnvironmentLeaveARealRequestUnproxied) {
     const LoopbackHttpServer server([](const std::string&) { return CannedResponse{200, {}, "reached", false}; });
-    std::string deadProxy;
-    {
-        const LoopbackHttpServer gone([](const std::string&) { return CannedResponse(); });
-        deadProxy = gone.url("");
-    }
+    const std::string deadProxy = LoopbackHttpServer::refusingUrl("");
     const struct {
         const char* proxy;
         bool reachesServer;
