@@ -40,6 +40,9 @@ int checkAbandon(void* abandon, curl_off_t, curl_off_t, curl_off_t, curl_off_t) 
     return *static_cast<const std::atomic<bool>*>(abandon) ? 1 : 0;
 }
 
+// A redirect loop would otherwise hammer its server until the total time-out.
+constexpr long kMostRedirects = 20;
+
 void check(CURLcode code) {
     if (code != CURLE_OK)
         throw HttpRequestException(lang::Format("{0}", curl_easy_strerror(code)));
@@ -62,6 +65,11 @@ HttpRequest::HttpRequest() : m_impl(std::make_unique<Impl>()) {
     if (!m_impl->handle)
         throw HttpRequestException(lang::Format("Creating HttpRequest failed"));
     curl_easy_setopt(m_impl->handle, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(m_impl->handle, CURLOPT_MAXREDIRS, kMostRedirects);
+    // Addresses come from scripts and servers: this is an HTTP client, not a reader of local
+    // files or other protocols.
+    curl_easy_setopt(m_impl->handle, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(m_impl->handle, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
     // An empty cookie-jar name turns the cookie engine on without writing a file.
     curl_easy_setopt(m_impl->handle, CURLOPT_COOKIEFILE, "");
     // Time-outs must not raise signals: requests run on worker threads.
@@ -82,6 +90,9 @@ void HttpRequest::setAbandonFlag(const std::atomic<bool>* abandon) { m_impl->aba
 void HttpRequest::setNoProxyHosts(const std::string& hosts) { m_impl->noProxyHosts = hosts; }
 
 HttpResponse HttpRequest::get(const std::string& url) {
+    // Once shut-down has begun no new transfer starts, not even its connection.
+    if (m_impl->abandon && *m_impl->abandon)
+        check(CURLE_ABORTED_BY_CALLBACK);
     CURL* handle = m_impl->handle;
     HttpResponse response;
     curl_easy_setopt(handle, CURLOPT_POST, 0L);

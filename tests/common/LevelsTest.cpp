@@ -1,7 +1,9 @@
 // Level loading, themes, level saving and the online level check.
 #include "GameHarness.h"
 #include "LevelAvailability.h"
+#include "LoopbackHttpServer.h"
 #include "ResourceFiles.h"
+#include "ScopedEnvironment.h"
 #include "lang/Exception.h"
 
 #include <gtest/gtest.h>
@@ -201,12 +203,27 @@ TEST(LevelAvailabilityTest, AFailedRequestLeavesTheResultUnknown) {
     EXPECT_EQ(check.result().status, 0);
     EXPECT_EQ(check.result().today, "");
     EXPECT_EQ(check.result().secondsToNext, -1);
+}
 
-    // The game has no HTTP client yet: its check fails like a request to an unreachable server.
+TEST(LevelAvailabilityTest, TheGameAsksTheServiceWithItsUserAndKeepsTheAnswer) {
+    const testsupport::LoopbackHttpServer service([](const std::string& path) {
+        return testsupport::CannedResponse{
+            200, {}, path.ends_with("&uid=u7") ? "today,Tuesday,seconds-to-next,3600" : "", false};
+    });
+    testsupport::ScopedEnvironment environment;
+    environment.set("no_proxy", "127.0.0.1");
     GameHarness harness;
     harness.start();
-    harness.run("LEVEL_URL_BASE = 'levels?x'  checkLevelAvailabilityOnline()  s = getOnlineCheckStatus()  "
-                "result = s.status .. '|' .. s.today .. '|' .. s.timeToNext");
+    const char* const kCheck = "checkLevelAvailabilityOnline()  s = getOnlineCheckStatus()  "
+                               "result = s.status .. '|' .. s.today .. '|' .. s.timeToNext";
+
+    harness.run("LEVEL_URL_BASE = '" + service.url("/levels?x") + "'  settings = {uid = 'u7'}  " + kCheck);
+    EXPECT_EQ(harness.game->getString("result"), "1|Tuesday|3600");
+    harness.run(std::string("settings = {uid = ''}  ") + kCheck);
+    EXPECT_EQ(harness.game->getString("result"), "1||-1");
+    EXPECT_EQ(service.requestedPaths(), (std::vector<std::string>{"/levels?x&uid=u7", "/levels?x"}));
+
+    harness.run("LEVEL_URL_BASE = '" + testsupport::LoopbackHttpServer::refusingUrl("/levels?x") + "'  " + kCheck);
     EXPECT_EQ(harness.game->getString("result"), "0||-1");
 }
 

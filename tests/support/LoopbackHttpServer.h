@@ -62,6 +62,11 @@ public:
 
     /// "http://127.0.0.1:PORT" followed by `path`.
     std::string url(const std::string& path) const { return "http://127.0.0.1:" + std::to_string(m_port) + path; }
+    /// The address of `path` on a loopback port that nobody listens on any more, where a
+    /// connection is refused.
+    static std::string refusingUrl(const std::string& path) {
+        return LoopbackHttpServer([](const std::string&) { return CannedResponse(); }).url(path);
+    }
     /// The paths requested so far, in order. Any thread.
     std::vector<std::string> requestedPaths() const {
         std::lock_guard lock(m_mutex);
