@@ -62,6 +62,7 @@ GameLua::GameLua(framework::App& app, CameraZoom& zoom, lua::LuaState& state, gr
     registerDynamicAssetNatives();
     registerTextNatives();
     registerSceneNatives();
+    registerOnlineNatives();
     set("iapEnabled", false);
 
     set("uniqueDeviceId", m_deviceId);
