@@ -63,6 +63,7 @@ GameLua::GameLua(framework::App& app, CameraZoom& zoom, lua::LuaState& state, gr
     registerTextNatives();
     registerSceneNatives();
     registerAdNatives();
+    registerOnlineNatives();
     set("iapEnabled", false);
 
     set("uniqueDeviceId", m_deviceId);

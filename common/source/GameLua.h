@@ -11,6 +11,7 @@
 
 #include "MaskedImage.h"
 #include "ObjectTeleporter.h"
+#include "OnlineChecks.h"
 #include "TeleportHost.h"
 #include "ads/BannerListener.h"
 #include "ads/ExpandableListener.h"
@@ -553,6 +554,25 @@ private:
     void expandableRequestFinished(bool success) override;
     void interstitialHidden() override;
     void interstitialRequestFinished(bool success) override;
+
+    // Online checks (GameLuaOnline.cpp).
+public:
+    /// The background checks behind the online natives (`configure` points them elsewhere).
+    OnlineChecks& onlineChecks() { return m_online; }
+
+private:
+    void registerOnlineNatives();
+    void checkForUpdates();
+    void callVersionUpdater();
+    void checkInstalledAppsOnline(const std::string& address);
+    void checkInstalledAppsOffline(const std::string& list);
+    void postDownloadTracking(const std::string& d, const std::string& i, const std::string& b);
+    /// The frame's hand-over of the checks' answers: "setInstalledApps", "updateAvailable" and
+    /// settings.downloadTrackingCallDone.
+    void deliverOnlineResults();
+
+    /// The updater is the program "updater" beside the executable.
+    OnlineChecks m_online{OnlineChecks::Settings{Updater::besideExecutable(), Updater::kDefaultLimit, ""}};
 
     // Sound (GameLuaAudio.cpp).
     /// "setChannelCountLimit"(track, limit): at most `limit` sounds at once on the mixer track

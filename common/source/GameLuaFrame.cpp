@@ -23,6 +23,7 @@ void GameLua::update(float dt) {
     if (m_physicsEnabled)
         updatePhysics(dt);
     playRollingSounds();
+    deliverOnlineResults();
     callScript("update", {dt, dt});
     // The scenery moves only while the world runs; menus move always.
     if (m_physicsEnabled) {
