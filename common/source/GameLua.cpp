@@ -62,6 +62,8 @@ GameLua::GameLua(framework::App& app, CameraZoom& zoom, lua::LuaState& state, gr
     registerDynamicAssetNatives();
     registerTextNatives();
     registerSceneNatives();
+    registerDeviceNatives();
+    registerDebugConsoleNatives();
     set("iapEnabled", false);
 
     set("uniqueDeviceId", m_deviceId);
