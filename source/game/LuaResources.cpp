@@ -109,8 +109,9 @@ int LuaResources::createBitmapFont(lua::LuaState& lua) {
 
 // createSystemFont(name, family, size, a, r, g, b, style [, reload = false])
 int LuaResources::createSystemFont(lua::LuaState& lua) {
-    m_resources.createSystemFont(lua.toString(1), lua.toString(2), lua.toInteger(3), lua.toInteger(4), lua.toInteger(5),
-                                 lua.toInteger(6), lua.toInteger(7), lua.toInteger(8), optionalFlag(lua, 9, false));
+    m_resources.createSystemFont(lua.toString(1), lua.toString(2), lua.toInteger(3), lua.toInteger(4),
+                                 lua.toInteger(5), lua.toInteger(6), lua.toInteger(7), lua.toInteger(8),
+                                 optionalFlag(lua, 9, false));
     return 0;
 }
 
