@@ -64,6 +64,8 @@ GameLua::GameLua(framework::App& app, CameraZoom& zoom, lua::LuaState& state, gr
     registerSceneNatives();
     registerAdNatives();
     registerOnlineNatives();
+    registerDeviceNatives();
+    registerDebugConsoleNatives();
     set("iapEnabled", false);
 
     set("uniqueDeviceId", m_deviceId);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CollisionMatrix.h"
+#include "DebugConsole.h"
 #include "GameConfiguration.h"
 #include "GameObject.h"
 #include "GameTimer.h"
@@ -20,6 +21,11 @@
 #include "Trajectories.h"
 #include "lua/LuaObject.h"
 #include "lua/LuaTable.h"
+#include "pf/Accelerometer.h"
+#include "pf/AppSettings.h"
+#include "pf/DeviceInfo.h"
+#include "pf/LocalNotifications.h"
+#include "pf/VideoPlayer.h"
 #include "physics/ContactHandler.h"
 #include "physics/PhysicsWorld.h"
 #include "util/AES.h"
@@ -573,6 +579,48 @@ private:
 
     /// The updater is the program "updater" beside the executable.
     OnlineChecks m_online{OnlineChecks::Settings{Updater::besideExecutable(), Updater::kDefaultLimit, ""}};
+
+    // Device and platform services (GameLuaDevice.cpp).
+    void registerDeviceNatives();
+    void setAccelerometerActive(bool active);
+    void getCurrentLocale();
+    void setNotificationsEnabled(bool enabled);
+    void addNotificationAfter(int id, int seconds, const std::string& text, const std::string& action);
+    void removeNotification(int id);
+    void removeAllNotifications();
+    void setNotificationCallback(const std::string& function);
+    bool openProgram(const std::string& program);
+    bool canOpenProgram(const std::string& program);
+    std::string getOSName();
+    std::string getOSVersion();
+    std::string getModel();
+    std::string getManufacturer();
+    void playVideo(const std::string& file);
+    /// Frame step: the notifications due after `dt` more seconds go to the scripts' callback.
+    void deliverDueNotifications(float dt);
+    /// Frame step: the accelerometer's reading, low-pass filtered, while it is on.
+    void readAccelerometer();
+    /// Activation step: the platform's switches for notifications, where it has them.
+    void applyNotificationSettings();
+
+    pf::Accelerometer m_accelerometer;
+    /// The first component of the accelerometer's readings, low-pass filtered.
+    float m_filteredAcceleration = 0.0f;
+    pf::LocalNotifications m_notifications;
+    /// The script function due notifications are handed to; none while empty.
+    std::string m_notificationCallback;
+    pf::AppSettings m_appSettings;
+    pf::VideoPlayer m_videoPlayer;
+    const pf::DeviceInfo m_deviceInfo = pf::DeviceInfo::current();
+
+    // Debug console (GameLuaDebugConsole.cpp).
+    void registerDebugConsoleNatives();
+    void activateDebugConsole(const std::string& text);
+    void deactivateDebugConsole();
+    /// Writes the console's text into "g_debugconsole_text" of the global table "DebugConsole".
+    void publishDebugConsoleText(const std::string& text);
+
+    DebugConsole m_debugConsole{[this](const std::string& text) { publishDebugConsoleText(text); }};
 
     // Sound (GameLuaAudio.cpp).
     /// "setChannelCountLimit"(track, limit): at most `limit` sounds at once on the mixer track

@@ -11,6 +11,7 @@
 
 void GameLua::update(float dt) {
     runAudioWatchdog();
+    deliverDueNotifications(dt);
     m_safeToQuit = getBoolean("g_safeToQuit");
     set("screenWidth", m_context.width());
     set("screenHeight", m_context.height());
@@ -19,6 +20,7 @@ void GameLua::update(float dt) {
         set("zoomLevel", getNumber("zoomLevel") + (m_zoom.zoom() - m_zoom.zoomBeforeWheel()) * 0.5f);
     m_particlesDrawn = false;
     publishTouches();
+    readAccelerometer();
     m_levelClock += dt;
     if (m_physicsEnabled)
         updatePhysics(dt);
@@ -58,5 +60,6 @@ void GameLua::publishTouches() {
 void GameLua::setActive(bool active) {
     if (!m_gameLogicLoaded)
         return;
+    applyNotificationSettings();
     callScript(active ? "gameResumed" : "gamePaused");
 }

@@ -115,6 +115,9 @@ bool SdlHost::createWindow() {
     if (m_fullScreen)
         SDL_SetWindowGrab(m_window, SDL_TRUE);
     applyCursor();
+    // Typed text reaches the active text input through SDL's text events. Desktop SDL2 sends them
+    // from the start; asked for here so that nothing depends on that default.
+    SDL_StartTextInput();
     // Showing the window activates it at once on other platforms: take that in before the
     // application exists, so that it starts active.
     SDL_PumpEvents();

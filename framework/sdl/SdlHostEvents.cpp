@@ -5,6 +5,8 @@
 #include "framework/sdl/SdlKeyMap.h"
 #include "framework/sdl/WindowPixels.h"
 #include "lang/Log.h"
+#include "lang/UTF.h"
+#include "pf/TextInput.h"
 
 namespace framework::sdl {
 namespace {
@@ -19,6 +21,21 @@ int buttonCode(Uint8 button) {
         return kKeyRButton;
     default:
         return kKeyNone;
+    }
+}
+
+// The character a key types that SDL's text events leave out: backspace, return and escape.
+char32_t controlCharacter(SDL_Keycode key) {
+    switch (key) {
+    case SDLK_BACKSPACE:
+        return 8;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+        return 13;
+    case SDLK_ESCAPE:
+        return 27;
+    default:
+        return 0;
     }
 }
 
@@ -52,6 +69,10 @@ void SdlHost::handleEvent(const SDL_Event& event) {
     case SDL_KEYDOWN:
     case SDL_KEYUP:
         handleKey(event.key);
+        break;
+    case SDL_TEXTINPUT:
+        for (const std::uint32_t code : lang::utf8ToCodePoints(event.text.text))
+            pf::TextInput::type(code);
         break;
     case SDL_MOUSEMOTION: {
         const SDL_Point position = pixels::fromPoints(m_window, event.motion.x, event.motion.y);
@@ -131,6 +152,10 @@ void SdlHost::handleKey(const SDL_KeyboardEvent& key) {
             postQuit(0);
         return;
     }
+    // Typing first, then the key itself, as a window's key-down message does; auto-repeat types
+    // again (a held backspace keeps erasing).
+    if (const char32_t typed = controlCharacter(key.keysym.sym); down && typed)
+        pf::TextInput::type(typed);
     const int code = keyCodeForVirtualKey(virtualKey);
     if (code == kKeyNone)
         return;

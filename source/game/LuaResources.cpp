@@ -5,6 +5,7 @@
 
 #include "lua/LuaState.h"
 #include "lua/LuaType.h"
+#include "pf/TryOpen.h"
 
 #include <cmath>
 #include <initializer_list>
@@ -59,6 +60,7 @@ void LuaResources::registerLoading() {
     registerMethod("useLocale", &LuaResources::useLocale);
     registerMethod("getLocale", &LuaResources::getLocale);
     registerMethod("useFont", &LuaResources::useFont);
+    registerMethod("openURL", &LuaResources::openURL);
 }
 
 void LuaResources::registerQueries() {
@@ -150,6 +152,9 @@ std::string LuaResources::getLocale() { return m_resources.locale(); }
 
 // useFont(name): an unknown name changes nothing
 void LuaResources::useFont(const std::string& name) { m_resources.useFont(name); }
+
+// openURL(url): the desktop's opener shows the address (a failure is logged)
+void LuaResources::openURL(const std::string& url) { pf::tryOpen(url); }
 
 // getAvailableSystemFonts() -> {family, ...}
 lua::LuaTable LuaResources::getAvailableSystemFonts() {

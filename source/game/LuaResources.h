@@ -48,6 +48,7 @@ private:
     void useLocale(const std::string& language);
     std::string getLocale();
     void useFont(const std::string& name);
+    void openURL(const std::string& url);
     lua::LuaTable getAvailableSystemFonts();
     int drawSprite(lua::LuaState& lua);
     int drawString(lua::LuaState& lua);

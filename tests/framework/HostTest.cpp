@@ -6,11 +6,13 @@
 #include "lang/DelayedCall.h"
 #include "lang/Exception.h"
 #include "lang/System.h"
+#include "pf/TextInput.h"
 
 #include <SDL_image.h>
 
 #include <atomic>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <stdexcept>
 #include <thread>
@@ -115,6 +117,28 @@ TEST_P(HostTest, InputReachesTheApplicationThenItsChannel) {
                                                           "#wheel -2",
                                                           "touchBegan 7 160 60",
                                                           "#touchBegan 7 160 60"}));
+}
+
+TEST_P(HostTest, TypedTextReachesTheActiveTextInput) {
+    pf::TextInput input;
+    HostRun run;
+    run.onFrame = [&input](TestApp&, gr::Context&, int frame) {
+        if (frame != 1)
+            return;
+        input.start("", nullptr);
+        SDL_Event text{};
+        text.type = SDL_TEXTINPUT;
+        std::strcpy(text.text.text, "h\u00E9\U0001F600!");
+        push(text);
+        push(keyEvent(SDL_KEYDOWN, SDL_SCANCODE_BACKSPACE, SDLK_BACKSPACE));
+        push(keyEvent(SDL_KEYDOWN, SDL_SCANCODE_BACKSPACE, SDLK_BACKSPACE, KMOD_NONE, 1)); // held: erases again
+        push(keyEvent(SDL_KEYUP, SDL_SCANCODE_BACKSPACE, SDLK_BACKSPACE));
+        push(keyEvent(SDL_KEYDOWN, SDL_SCANCODE_KP_ENTER, SDLK_KP_ENTER));
+        push(text); // the entry has ended: typed into nothing
+    };
+    EXPECT_EQ(runHost(run), 0);
+    EXPECT_EQ(input.text(), "h\u00E9");
+    EXPECT_FALSE(input.isActive());
 }
 
 TEST_P(HostTest, SizeChangesAreHandledOnceBeforeTheRequestReturns) {

@@ -7,7 +7,8 @@
 -- launches by itself. The engine draws the scene: the theme's layers, the objects turned as their
 -- bodies turn, the flight trail, the aiming dots and the particles; the script adds the slingshot
 -- and the score display.
--- L switches between English and Finnish, M turns the music off and on, Escape quits.
+-- L switches between English and Finnish, M turns the music off and on, Escape quits. F1 opens the
+-- developer's console (scripts/console.lua) with the commands "level NAME", "restart" and "physics".
 
 local PIXELS_PER_UNIT = 20
 -- The world point at the screen's top-left corner (world units; y grows downwards).
@@ -91,6 +92,8 @@ local lastImpact = {}
 local portals = {}
 -- Whether the log has had this level's first splash: a flood splashes dozens of times a round.
 local splashReported = false
+
+loadLuaFile(scriptPath .. "/console.lua", "")
 
 function updateValues()
     g_safeToQuit = true
@@ -285,6 +288,32 @@ function createStartUpAssets()
     buildLevel()
 end
 
+-- Starts the level `name` afresh.
+local function startLevel(name)
+    banner = nil
+    settings.level = name
+    buildLevel()
+end
+
+-- The console's commands: each takes the text after its name and answers what it did.
+local COMMANDS = {
+    level = function(name)
+        if not levelNumber(name) then
+            return "no level " .. name .. " (levels: " .. table.concat(LEVELS, ", ") .. ")"
+        end
+        startLevel(name)
+        return "level " .. name
+    end,
+    restart = function()
+        startLevel(settings.level)
+        return "restarted " .. settings.level
+    end,
+    physics = function()
+        setPhysicsEnabled(not isPhysicsEnabled())
+        return "physics " .. (isPhysicsEnabled() and "on" or "off")
+    end,
+}
+
 local function launchBird(vx, vy)
     birdCount = birdCount + 1
     birdName = "bird" .. birdCount
@@ -416,9 +445,7 @@ local function play(dt)
     if banner then
         bannerClock = bannerClock - dt
         if bannerClock <= 0 then
-            banner = nil
-            settings.level = LEVELS[levelNumber(settings.level) % #LEVELS + 1]
-            buildLevel()
+            startLevel(LEVELS[levelNumber(settings.level) % #LEVELS + 1])
         end
     elseif birdName == nil then
         aim()
@@ -520,14 +547,16 @@ function update(dt)
     clock = clock + dt
     timeSinceLevelStart = timeSinceLevelStart + dt
     play(dt)
-    if keyPressed.ESCAPE then
-        requestExit()
-    end
-    if keyPressed.L then
-        switchLanguage()
-    end
-    if keyPressed.M then
-        settings.musicEnabled = not settings.musicEnabled
+    if not DebugConsole.update(COMMANDS) then
+        if keyPressed.ESCAPE then
+            requestExit()
+        end
+        if keyPressed.L then
+            switchLanguage()
+        end
+        if keyPressed.M then
+            settings.musicEnabled = not settings.musicEnabled
+        end
     end
     keepMusic()
 
@@ -546,6 +575,7 @@ function update(dt)
     local cx, cy = cursor.x or 0, cursor.y or 0
     drawRect(0, 0, 0, 1, cx - 8, cy - 1, cx + 8, cy + 1, false)
     drawRect(0, 0, 0, 1, cx - 1, cy - 8, cx + 1, cy + 8, false)
+    DebugConsole.draw(HUD_FONT)
 end
 
 -- The name of the portal nearest to the object `name`'s body, for the log.
