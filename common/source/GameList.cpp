@@ -2,12 +2,11 @@
 
 #include "lang/Exception.h"
 #include "lang/Log.h"
+#include "lang/Truncate.h"
 #include "lua/JSONImporter.h"
 #include "util/JSONVisitor.h"
 
 #include <charconv>
-#include <cmath>
-#include <limits>
 #include <optional>
 #include <string_view>
 
@@ -43,9 +42,7 @@ public:
     void booleanValue(const char* key, bool) override { refuseCount(key); }
     void numberValue(const char* key, double value) override {
         if (m_depth == 0 && isCount(key))
-            m_gameCount = value >= std::numeric_limits<int>::max()   ? std::numeric_limits<int>::max()
-                          : value <= std::numeric_limits<int>::min() ? std::numeric_limits<int>::min()
-                                                                     : static_cast<int>(std::trunc(value));
+            m_gameCount = lang::truncateTo<int>(value);
     }
     void stringValue(const char* key, const char* value) override {
         refuseCount(key);

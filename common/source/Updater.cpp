@@ -4,15 +4,11 @@
 #include "lang/Throwable.h"
 #include "pf/ChildProcess.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <system_error>
 
 namespace {
-
-/// How often a waiting check looks at its abandon flag.
-constexpr std::chrono::milliseconds kWaitSlice{10};
 
 /// The updater started with `argument`, or null (logged) when it cannot be started.
 std::unique_ptr<pf::ChildProcess> startUpdater(const std::string& program, const char* argument) {
@@ -39,20 +35,10 @@ std::optional<bool> Updater::check(const std::atomic<bool>& abandon) const {
     const std::unique_ptr<pf::ChildProcess> updater = startUpdater(m_program, "/justcheck");
     if (!updater)
         return std::nullopt;
-    const auto deadline = std::chrono::steady_clock::now() + m_limit;
-    while (!abandon) {
-        const auto sliceStart = std::chrono::steady_clock::now();
-        if (sliceStart >= deadline)
-            return std::nullopt;
-        const std::chrono::milliseconds slice =
-            std::min(kWaitSlice, std::chrono::ceil<std::chrono::milliseconds>(deadline - sliceStart));
-        if (const std::optional<int> exitCode = updater->waitForExit(slice))
-            return *exitCode == 0;
-        // The wait returns early without a code only for a program that ended by a signal.
-        if (std::chrono::steady_clock::now() - sliceStart < slice)
-            return std::nullopt;
-    }
-    return std::nullopt;
+    const std::optional<int> exitCode = updater->waitForExit(m_limit, &abandon);
+    if (!exitCode)
+        return std::nullopt;
+    return *exitCode == 0;
 }
 
 bool Updater::startInteractive() const { return startUpdater(m_program, "/checknow") != nullptr; }

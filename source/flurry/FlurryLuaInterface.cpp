@@ -3,8 +3,7 @@
 #include "lua/LuaState.h"
 #include "lua/LuaTableVisitor.h"
 #include "lua/LuaType.h"
-
-#include <cstdio>
+#include "lua/NumberText.h"
 
 namespace flurry {
 
@@ -20,12 +19,9 @@ public:
     void stringAtIndex(int, const char*) override {}
     void booleanAtKey(const char*, bool) override {}
     void numberAtKey(const char* key, double value) override {
-        if (m_depth == 0) {
-            // Written as Lua writes numbers, so a script that logs 3 sends "3", not "3.000000".
-            char text[32];
-            std::snprintf(text, sizeof text, "%.14g", value);
-            parameters[key] = text;
-        }
+        // A script that logs 3 sends "3", not "3.000000".
+        if (m_depth == 0)
+            parameters[key] = lua::numberText(static_cast<float>(value));
     }
     void stringAtKey(const char* key, const char* value) override {
         if (m_depth == 0)

@@ -4,6 +4,7 @@
 
 #include "io/OutputStream.h"
 #include "lua/LuaState.h"
+#include "lua/NumberText.h"
 #include "lua/SavedTableSyntax.h"
 #include "lua/StackGuard.h"
 #include "lua/TableDepth.h"
@@ -130,10 +131,8 @@ private:
         }
     }
 
-    /// "%g" where it reads back (through strtod, as Lua's loader reads it, then the float
-    /// conversion of every numeric read) as the same float; otherwise as many more digits as
-    /// that takes, at most 9, which identify every float. "%g" alone would save a score of
-    /// 1234567 as 1.23457e+06. NaN and the infinities are written as expressions.
+    /// The shortest text that reads back as the same float (`lua::numberText`); NaN and the
+    /// infinities are written as expressions.
     void writeNumber(float value) {
         if (std::isnan(value)) {
             write("0/0");
@@ -143,14 +142,7 @@ private:
             write(value > 0 ? "1/0" : "-1/0");
             return;
         }
-        char buffer[32];
-        int length = 0;
-        for (int precision = 6; precision <= 9; ++precision) {
-            length = std::snprintf(buffer, sizeof buffer, "%.*g", precision, static_cast<double>(value));
-            if (static_cast<float>(std::strtod(buffer, nullptr)) == value)
-                break;
-        }
-        write(std::string_view(buffer, static_cast<size_t>(length)));
+        write(numberText(value));
     }
 
     /// Printable bytes as they are, named escapes, and every other byte as its decimal value;

@@ -35,12 +35,12 @@ ChildProcess::~ChildProcess() {
     }).detach();
 }
 
-std::optional<int> ChildProcess::waitForExit(std::chrono::milliseconds limit) {
+std::optional<int> ChildProcess::waitForExit(std::chrono::milliseconds limit, const std::atomic<bool>* abandon) {
     // There is no waitpid with a time-out; polling every few milliseconds costs nothing next
     // to the seconds an updater takes.
     constexpr std::chrono::milliseconds kPollInterval{5};
     const auto deadline = std::chrono::steady_clock::now() + limit;
-    while (!reap() && std::chrono::steady_clock::now() < deadline)
+    while (!reap() && std::chrono::steady_clock::now() < deadline && !(abandon && *abandon))
         std::this_thread::sleep_for(kPollInterval);
     return m_exitCode;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <optional>
 #include <string>
@@ -21,10 +22,10 @@ public:
     ChildProcess& operator=(const ChildProcess&) = delete;
     ~ChildProcess();
 
-    /// Waits at most `limit` for the program to end. Its exit code; nothing when it is still
-    /// running at the limit or ended without an exit code (killed by a signal). Once it has
-    /// ended, further calls answer the same at once.
-    std::optional<int> waitForExit(std::chrono::milliseconds limit);
+    /// Waits at most `limit` for the program to end, and no longer once `*abandon` (when given)
+    /// is true. Its exit code; nothing when it is still running then or ended without an exit
+    /// code (killed by a signal). Once it has ended, further calls answer the same at once.
+    std::optional<int> waitForExit(std::chrono::milliseconds limit, const std::atomic<bool>* abandon = nullptr);
 
 private:
     // Collects the child if it has ended, without waiting; true when it has (now or before).
