@@ -177,7 +177,8 @@ void GameLua::setTheme(const std::string& name) {
 }
 
 // saveLevel(name, level): the level's settings and its objects' placements, as plain text in
-// the data folder; each field only when it has its type. A failed save keeps the old file.
+// the data folder; each field only when it has its type, and the file's own name as "filename".
+// A failed save keeps the old file.
 int GameLua::saveLevel(lua::LuaState& lua) {
     const std::string name = lua.toString(1);
     lua.checkType(2, lua::LuaType::Table);
@@ -186,6 +187,12 @@ int GameLua::saveLevel(lua::LuaState& lua) {
     constexpr int kLevel = 2, kSaved = 3, kWorld = 4, kSavedWorld = 6;
     lua.newTable();
     copyTypedFields(lua, kLevel, kSaved, kLevelFields);
+    // Level files name themselves, and loading refuses one that does not: without its own name a
+    // saved level could never be played again, packed or not.
+    const io::PathName savedFile(name);
+    lua.pushString("filename");
+    lua.pushString(std::string(savedFile.getBaseName()) + ".lua");
+    lua.setTable(kSaved);
     lua.pushString("world");
     lua.rawGet(kLevel);
     if (lua.getType(kWorld) == lua::LuaType::Table) {

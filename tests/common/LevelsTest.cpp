@@ -136,7 +136,7 @@ TEST(LevelsTest, ThemesBuildTheirLayersWithDefaults) {
     EXPECT_NE(level.harness.failureOf("setTheme('bare')").find("groundColor"), std::string::npos);
 }
 
-TEST(LevelsTest, SavedLevelsKeepOnlyTypedFieldsAndFailWithoutHarm) {
+TEST(LevelsTest, SavedLevelsKeepOnlyTypedFieldsNameThemselvesAndFailWithoutHarm) {
     LevelGame level;
     std::filesystem::create_directory("levels");
     level.harness.run(R"(saveLevel("/levels/saved", { theme = "forest", physicsToWorld = "1", joints = {1}, counts = 5,
@@ -158,7 +158,7 @@ TEST(LevelsTest, SavedLevelsKeepOnlyTypedFieldsAndFailWithoutHarm) {
         end
         local entries = flatten(back, "", {})  table.sort(entries)  result = table.concat(entries, " "))");
     EXPECT_EQ(level.harness.game->getString("result"),
-              "birdCameraData.x=1 doNotWaitForMovingObjects=true joints.1=1 theme=forest waterLevel=2.5 "
+              "birdCameraData.x=1 doNotWaitForMovingObjects=true filename=saved.lua joints.1=1 theme=forest waterLevel=2.5 "
               "world.crate.angle=0.5 world.crate.definition=wood world.crate.name=crate world.crate.owner=3 "
               "world.crate.x=1 world.crate.y=2 world.pig.startNumber=2");
 
