@@ -54,9 +54,13 @@ local function enter()
     currentScreen = "edit"
 end
 
-local function leave()
+-- Forgets edit mode's state; play (re)starting ends edit mode.
+function Editor.reset()
     on = false
-    selected = nil
+    selected, grabOffset, panFrom = nil, nil, nil
+end
+
+local function leave()
     Play.replay(file())
 end
 
@@ -231,26 +235,32 @@ function Editor.update()
     handlePointer(pointer)
 end
 
--- A frame around the selected body, in screen space.
+-- An outline of the selected body, turned as it is, in screen space.
 local function drawSelection()
     local object = selected and objects.world[selected]
     if not object then
         return
     end
-    local halfWidth = object.radius > 0 and object.radius or math.max(object.width, object.height) / 2
-    local x1, y1 = Camera.toScreen(object.x - halfWidth, object.y - halfWidth)
-    local x2, y2 = Camera.toScreen(object.x + halfWidth, object.y + halfWidth)
-    drawRectLines(x1, y1, x2, y2, 2, unpack(SELECTION_COLOUR))
+    local halfWidth = object.radius > 0 and object.radius or object.width / 2
+    local halfHeight = object.radius > 0 and object.radius or object.height / 2
+    local corners = {}
+    for i, corner in ipairs({ { -1, -1 }, { 1, -1 }, { 1, 1 }, { -1, 1 } }) do
+        corners[i] = { Camera.toScreen(getWorldPoint(selected, corner[1] * halfWidth, corner[2] * halfHeight)) }
+    end
+    for i, from in ipairs(corners) do
+        local to = corners[i % #corners + 1]
+        drawLine2D(from[1], from[2], to[1], to[2], 2, unpack(SELECTION_COLOUR))
+    end
 end
 
+-- The legend across the top of the screen, where the menus' HUD would be.
 function Editor.draw()
     drawSelection()
     res.useFont(LEGEND_FONT)
     local lineHeight = res.getFontHeight() + 4
-    local top = screenHeight - (#LEGEND + 1) * lineHeight - 8
-    drawRect(0, 0, 0, 0.6, 0, top - 4, screenWidth, screenHeight, false)
+    drawRect(0, 0, 0, 0.6, 0, 0, screenWidth, (#LEGEND + 1) * lineHeight + 8, false)
     for i, line in ipairs(LEGEND) do
-        res.drawString("", line, 8, top + (i - 1) * lineHeight)
+        res.drawString("", line, 8, 4 + (i - 1) * lineHeight)
     end
-    res.drawString("", "picked: " .. picked .. "    selected: " .. (selected or "-"), 8, top + #LEGEND * lineHeight)
+    res.drawString("", "picked: " .. picked .. "    selected: " .. (selected or "-"), 8, 4 + #LEGEND * lineHeight)
 end

@@ -69,6 +69,7 @@ local function begin(number, name, file)
         queue[i] = kind
     end
     flight, gesture = nil, nil
+    Play.Editor.reset()
     Score.reset()
     Birds.reset()
     Sling.reset()
@@ -113,6 +114,7 @@ end
 
 -- Ends play: the world empties and the menus take over.
 function Play.stop()
+    Play.Editor.reset()
     Birds.reset()
     Level.clear()
     setEditing(false)
@@ -121,8 +123,9 @@ function Play.stop()
     publish()
 end
 
+-- Stops the world while paused; edit mode keeps it stopped either way.
 function Play.setPaused(paused)
-    setPhysicsEnabled(not paused)
+    setPhysicsEnabled(not paused and not Play.Editor.isOn())
 end
 
 local function launch(vx, vy)
