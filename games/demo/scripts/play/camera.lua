@@ -25,6 +25,9 @@ local MIN_SCALE, MAX_SCALE = 0.3, 1.6
 -- screen, and scale) counts as there.
 local EASE = 3.5
 local ARRIVED_PIXELS, ARRIVED_SCALE = 0.5, 0.001
+-- The view follows a body once it is more than FOLLOW_AHEAD of half the screen's width right of
+-- the middle, or more than FOLLOW_HEADROOM of half its height above it.
+local FOLLOW_AHEAD, FOLLOW_HEADROOM = 0.4, 0.6
 -- One wheel notch zooms by this factor.
 local WHEEL_FACTOR = 1.15
 
@@ -163,10 +166,19 @@ local function ease(from, to, rate, near)
     return from + (to - from) * rate
 end
 
+-- Where the view goes to keep the followed body in sight: never back behind the home view, and
+-- up only when the body climbs into the top of the screen.
+local function following(target)
+    local halfWidth, halfHeight = halfSize(goal.scale)
+    local x = math.max(home.x, target.x - FOLLOW_AHEAD * halfWidth)
+    local y = math.min(home.y, target.y + FOLLOW_HEADROOM * halfHeight)
+    return clamp({ x = x, y = y, scale = goal.scale })
+end
+
 function Camera.update(dt)
     local target = followed and objects.world[followed]
     if target then
-        goal = clamp({ x = target.x, y = target.y, scale = goal.scale })
+        goal = following(target)
     end
     local rate = math.min(1, dt * EASE)
     local near = ARRIVED_PIXELS / (PIXELS_PER_UNIT * view.scale)

@@ -12,7 +12,7 @@ local Damage, Score, Effects, Scenery, Pointer = Play.Damage, Play.Score, Play.E
 -- The world counts as settled once nothing has moved for SETTLE_STILL seconds, and at the latest
 -- SETTLE_LONGEST seconds after the shot.
 local SETTLE_STILL, SETTLE_LONGEST = 0.5, 3
--- Birds for a level whose file names none.
+-- Birds for a level whose file names none (and the kind that stands in for one it misspells).
 local DEFAULT_BIRDS = { "red", "red", "red" }
 
 -- The level being played: { number, name, file (its table), phase, stars }, or nil.
@@ -65,7 +65,15 @@ end
 local function begin(number, name, file)
     level = { number = number, name = name, file = file, phase = "aiming" }
     queue = {}
-    for i, kind in ipairs((file.counts and file.counts.birds) or DEFAULT_BIRDS) do
+    local kinds = file.counts and file.counts.birds
+    if type(kinds) ~= "table" or #kinds == 0 then
+        kinds = DEFAULT_BIRDS
+    end
+    for i, kind in ipairs(kinds) do
+        if not Birds.KINDS[kind] then
+            printWarning("play: " .. name .. " names no bird kind " .. tostring(kind) .. ": a red one flies instead")
+            kind = DEFAULT_BIRDS[1]
+        end
         queue[i] = kind
     end
     flight, gesture = nil, nil
