@@ -14,6 +14,8 @@ local PIXELS_PER_UNIT = 20
 -- shown below the ground line (y = 0).
 local MARGIN = 2
 local GROUND_SHOWN = 3
+-- The home view keeps the level below this band at the screen's top (pixels), where the HUD is.
+local HUD_BAND = 80
 -- Room beyond the level's objects the player may pan to, sideways and upwards (world units).
 local PAN_ROOM = 10
 local SKY_ROOM = 20
@@ -75,7 +77,7 @@ function Camera.reset(bounds)
     local top, bottom = bounds.top - MARGIN, GROUND_SHOWN
     limits = { left = left - PAN_ROOM, right = right + PAN_ROOM, top = top - SKY_ROOM, bottom = bottom }
     local scale = math.min(screenWidth / ((right - left) * PIXELS_PER_UNIT),
-                           screenHeight / ((bottom - top) * PIXELS_PER_UNIT), HOME_MAX_SCALE)
+                           (screenHeight - HUD_BAND) / ((bottom - top) * PIXELS_PER_UNIT), HOME_MAX_SCALE)
     local _, halfHeight = halfSize(scale)
     home = clamp({ x = (left + right) / 2, y = bottom - halfHeight, scale = scale })
     view, goal = copy(home), copy(home)

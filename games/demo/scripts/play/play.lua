@@ -49,18 +49,6 @@ local function publish()
                    birdsLeft = #queue, slingshotX = slingX, slingshotY = slingY }
 end
 
--- The level music plays while a level is on; the engine refuses plays until its sound output
--- runs, so this is asked again every frame.
-local function keepMusic()
-    if res.isAudioPlaying("music") then
-        return
-    end
-    if res.isAudioPlaying("music_menu") then
-        res.stopAudio("music_menu")
-    end
-    res.playAudio("music", 1, 1, Play.MUSIC_TRACK)
-end
-
 -- Starts play of `file` (a level table) as level `number` of levelList, on a world already built.
 local function begin(number, name, file)
     level = { number = number, name = name, file = file, phase = "aiming" }
@@ -87,7 +75,6 @@ local function begin(number, name, file)
     setEditing(false)
     setPhysicsEnabled(true)
     currentScreen = "play"
-    keepMusic()
     publish()
 end
 
@@ -240,7 +227,6 @@ function Play.update(dt)
     if not level then
         return
     end
-    keepMusic()
     Effects.advance(dt)
     Scenery.advance(dt)
     Sling.advance(dt)
