@@ -140,7 +140,8 @@ local function blast(name)
             if reach < BLAST_RADIUS then
                 local falloff = 1 - math.max(0, reach) / BLAST_RADIUS
                 if distance > 0 then
-                    applyImpulse(other, dx / distance * BLAST_IMPULSE * falloff, dy / distance * BLAST_IMPULSE * falloff)
+                    local push = BLAST_IMPULSE * falloff / distance
+                    applyImpulse(other, dx * push, dy * push)
                 end
                 Damage.hurt(other, BLAST_DAMAGE * falloff)
             end

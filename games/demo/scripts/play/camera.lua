@@ -87,13 +87,15 @@ end
 
 -- Screen pixels of the world point (x, y), and back.
 function Camera.toScreen(x, y)
-    local halfWidth, halfHeight = halfSize(view.scale)
-    return (x - view.x + halfWidth) * PIXELS_PER_UNIT * view.scale, (y - view.y + halfHeight) * PIXELS_PER_UNIT * view.scale
+    local left, top = Camera.visible()
+    local pixels = PIXELS_PER_UNIT * view.scale
+    return (x - left) * pixels, (y - top) * pixels
 end
 
 function Camera.toWorld(sx, sy)
-    local halfWidth, halfHeight = halfSize(view.scale)
-    return sx / (PIXELS_PER_UNIT * view.scale) + view.x - halfWidth, sy / (PIXELS_PER_UNIT * view.scale) + view.y - halfHeight
+    local left, top = Camera.visible()
+    local pixels = PIXELS_PER_UNIT * view.scale
+    return left + sx / pixels, top + sy / pixels
 end
 
 -- The world rectangle on the screen: left, top, right, bottom.

@@ -1,4 +1,4 @@
--- Edit mode (F2 in play, F2 again to play the edited level): the level stands as its table
+-- Edit mode (F2 in play; F2 again or Escape plays the edited level): the level stands as its table
 -- describes it, physics off. Dragging a body moves it; Q and E (or the wheel) turn the selected
 -- body by 15 degrees; 1 to 9 and 0 pick what A adds at the pointer; X or Delete removes the
 -- selected body; S saves the level table into levels/<name>.lua of the game's folder. Dragging
@@ -22,7 +22,7 @@ local DEFINITION_KEYS = { ["5"] = "stone_ball", ["6"] = "target", ["7"] = "targe
 local MATERIALS = { "wood", "glass", "stone" }
 local PORTALS = { "portal_blue", "portal_orange" }
 local LEGEND = {
-    "EDIT  F2: play  drag: move  Q/E, wheel: turn  A: add  X, Delete: remove  S: save",
+    "EDIT  F2, Esc: play  drag: move  Q/E, wheel: turn  A: add  X, Delete: remove  S: save",
     "1-4: post, beam, block, plank (again: material)  5: ball  6, 7: targets  8, 9: rocks  0: portals",
 }
 local LEGEND_FONT = "small"
@@ -225,6 +225,10 @@ local function handlePointer(pointer)
 end
 
 function Editor.update()
+    if keyPressed.ESCAPE then
+        leave()
+        return
+    end
     handleKeys()
     local pointer = Pointer.state()
     if selected and cursor.wheelTriggered and (cursor.wheel or 0) ~= 0 then
