@@ -82,11 +82,13 @@ TEST(DemoSoundTest, EverySoundTheGameLoadsIsAWavTheMixerPlaysAsItIs) {
         std::uint32_t channels;
         bool loops;
     };
-    // The clip names gamelogic.lua loads and the build ships (music.wav becomes music.mp3).
+    // The clip names the game's scripts load and the build ships (the music's WAVs become MP3s).
     const Case cases[] = {
-        {"launch", 1, false}, {"impact_wood", 1, false}, {"impact_stone", 1, false}, {"impact_ice", 1, false},
-        {"break", 1, false},  {"target", 1, false},      {"win", 1, false},          {"roll", 1, true},
-        {"portal", 1, false}, {"splash", 1, false},      {"music", 2, true},
+        {"launch", 1, false},     {"impact_wood", 1, false}, {"impact_glass", 1, false}, {"impact_stone", 1, false},
+        {"break_wood", 1, false}, {"break_glass", 1, false}, {"break_stone", 1, false},  {"target", 1, false},
+        {"win", 1, false},        {"lose", 1, false},        {"star", 1, false},         {"roll", 1, true},
+        {"portal", 1, false},     {"splash", 1, false},      {"dash", 1, false},         {"split", 1, false},
+        {"blast", 1, false},      {"click", 1, false},       {"music", 2, true},         {"music_menu", 2, true},
     };
     testsupport::WorkingFolder folder;
     std::filesystem::create_directories("sounds");
