@@ -49,7 +49,7 @@ Picture cloudStreaks() {
 Picture farDunes() {
     constexpr int kWidth = 512, kHeight = 300;
     const auto top = [](float x) {
-        return 150 - 55 * duneProfile(x / kWidth * 3) - 20 * duneProfile(x / kWidth * 7 + 0.3f);
+        return 150 - 55 * duneProfile(x / kWidth * 3) - 12 * duneProfile(x / kWidth * 5 + 0.3f);
     };
     return {"dunes_far",
             ridgeBand(kWidth, kHeight, top,
