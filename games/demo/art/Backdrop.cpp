@@ -33,4 +33,11 @@ Canvas ridgeBand(int width, int height, const std::function<float(float x)>& top
     return canvas;
 }
 
+Picture farLayer(const char* name, const std::function<float(float x)>& top, Colour high, Colour low) {
+    constexpr int kHeight = 300;
+    return {name,
+            ridgeBand(kFarLayerWidth, kHeight, top, [=](float, float y, float) { return mix(high, low, y / kHeight); }),
+            0, kHeight};
+}
+
 } // namespace art

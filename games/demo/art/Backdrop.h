@@ -18,4 +18,12 @@ Picture sunDisc(const char* name, Colour glow, Colour lit, Colour dark);
 /// and x = `width` makes a band that tiles side by side.
 Canvas ridgeBand(int width, int height, const std::function<float(float x)>& top, const Paint& paint);
 
+/// The width of a far layer in pixels: its ridge repeats over this.
+constexpr int kFarLayerWidth = 512;
+
+/// A far layer of kFarLayerWidth x 300 pixels, pivot at its bottom-left corner: the land below the ridge
+/// `top(x)` (whose ends must meet, so that it tiles), shading from `high` at the top of the picture
+/// to `low` at its bottom as haze thins towards the ground.
+Picture farLayer(const char* name, const std::function<float(float x)>& top, Colour high, Colour low);
+
 } // namespace art

@@ -47,16 +47,10 @@ Picture cloudStreaks() {
 
 // A band of far dunes, hazy with distance, tiling side by side like the far hills.
 Picture farDunes() {
-    constexpr int kWidth = 512, kHeight = 300;
     const auto top = [](float x) {
-        return 150 - 55 * duneProfile(x / kWidth * 3) - 12 * duneProfile(x / kWidth * 5 + 0.3f);
+        return 150 - 55 * duneProfile(x / kFarLayerWidth * 3) - 12 * duneProfile(x / kFarLayerWidth * 5 + 0.3f);
     };
-    return {"dunes_far",
-            ridgeBand(kWidth, kHeight, top,
-                      [](float, float y, float) {
-                          return mix({0.86f, 0.58f, 0.52f}, {0.72f, 0.48f, 0.50f}, y / kHeight);
-                      }),
-            0, kHeight};
+    return farLayer("dunes_far", top, {0.86f, 0.58f, 0.52f}, {0.72f, 0.48f, 0.50f});
 }
 
 // The near dunes: two crests per tile, with ripples the wind leaves, tiling side by side.

@@ -43,16 +43,10 @@ Picture cloud() {
 
 // A band of distant hills whose left and right edges meet, so the layer tiles without a seam.
 Picture farHills() {
-    constexpr int kWidth = 512, kHeight = 300;
     const auto top = [](float x) {
-        return 120 - 45 * std::sin(x / kWidth * kTau * 2) - 25 * std::sin(x / kWidth * kTau * 5 + 1);
+        return 120 - 45 * std::sin(x / kFarLayerWidth * kTau * 2) - 25 * std::sin(x / kFarLayerWidth * kTau * 5 + 1);
     };
-    return {"hills_far",
-            ridgeBand(kWidth, kHeight, top,
-                      [](float, float y, float) {
-                          return mix({0.55f, 0.70f, 0.80f}, {0.48f, 0.64f, 0.62f}, y / kHeight);
-                      }),
-            0, kHeight};
+    return farLayer("hills_far", top, {0.55f, 0.70f, 0.80f}, {0.48f, 0.64f, 0.62f});
 }
 
 // The grass in front of the world: blades along its top edge over the ground's colour, tiling
