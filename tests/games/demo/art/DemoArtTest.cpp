@@ -62,6 +62,27 @@ TEST(DemoArtTest, EveryShapeCoversItsArea) {
     }
 }
 
+// The damage is placed by where rays from a block's middle leave its outline: the point found lies
+// on the edge, whatever the shape and direction.
+TEST(DemoArtTest, EdgePointsLieOnTheEdge) {
+    struct Case {
+        const char* name;
+        art::Shape shape;
+        float cx, cy;
+    };
+    const Case cases[] = {
+        {"circle", art::circle(20, 20, 15), 20, 20},
+        {"long rounded slab", art::roundedRect(0, 0, 160, 12, 3), 80, 6},
+        {"ellipse off its middle", art::ellipse(30, 30, 25, 10), 36, 32},
+        {"chipped square", art::subtract(art::roundedRect(0, 0, 30, 30, 3), art::circle(30, 0, 8)), 15, 15},
+    };
+    for (const Case& c : cases)
+        for (int i = 0; i < 16; ++i) {
+            const auto [x, y] = art::edgePoint(c.shape, c.cx, c.cy, i * 0.3927f);
+            EXPECT_NEAR(c.shape(x, y), 0, 0.1f) << c.name << " at angle step " << i;
+        }
+}
+
 const art::Picture& find(const std::vector<art::Picture>& pictures, const std::string& name) {
     const auto found =
         std::find_if(pictures.begin(), pictures.end(), [&](const art::Picture& p) { return p.name == name; });
