@@ -66,11 +66,7 @@ function createStartUpAssets()
     end
     loadResources()
     loadSounds()
-    if Screens then
-        Screens.start()
-    else
-        Play.start(startLevel or 1)
-    end
+    Screens.start()
 end
 
 -- The level `argument` names: its number in levelList or its name.
@@ -128,16 +124,12 @@ function update(dt)
     if DebugConsole.update(COMMANDS) then
         swallowKeys()
     end
-    if Screens then
-        Screens.update(dt)
-    end
+    Screens.update(dt)
     if currentScreen == "play" or currentScreen == "edit" then
         Play.update(dt)
     end
     Play.draw()
-    if Screens then
-        Screens.draw()
-    end
+    Screens.draw()
     DebugConsole.draw(HUD_FONT)
 end
 

@@ -142,7 +142,7 @@ local function handleInput()
         return
     end
     if pointer.pressed then
-        if Screens and Screens.isPointerOnUi(pointer.x, pointer.y) then
+        if Screens.isPointerOnUi(pointer.x, pointer.y) then
             gesture = "ui"
         elseif level.phase == "aiming" and Sling.grab(pointer.x, pointer.y) then
             gesture = "aim"
@@ -187,9 +187,7 @@ local function finish(won)
     end
     Effects.play(won and "win" or "lose")
     publish()
-    if Screens then
-        Screens.levelEnded({ number = level.number, name = level.name, won = won, score = score, stars = level.stars })
-    end
+    Screens.levelEnded({ number = level.number, name = level.name, won = won, score = score, stars = level.stars })
 end
 
 local function updateFlight(dt)
