@@ -11,6 +11,8 @@ local PIXELS_PER_UNIT = 20
 -- Collider types: blocks, and blocks that sink (stone in a level with water).
 local BLOCK_TYPE, SINKING_TYPE = 0, 4
 local BLOCK_LAYER = 1
+-- The theme of a level that names none the game has.
+local DEFAULT_THEME = "meadow"
 -- How deep (world units) the water's lift keeps growing.
 local WATER_MAX_BUOYANCY_DEPTH = 1.5
 -- The slingshot's launch point, which the view of the level always includes.
@@ -140,6 +142,10 @@ end
 
 -- Builds the world of the level table `level`: theme, water and bodies.
 local function populate(level)
+    if not blockTable.themes[level.theme] then
+        printWarning("level: no theme " .. tostring(level.theme) .. ": the meadow stands in")
+        level.theme = DEFAULT_THEME
+    end
     setTheme(level.theme)
     for _, placed in ipairs(level.themeSprites or {}) do
         createThemeSprite(unpack(placed))
