@@ -26,7 +26,8 @@ local function tileAlong(name, bottom, offset)
     if width <= 0 then
         return
     end
-    for x = -(offset % width), screenWidth, width do
+    -- Whole pixels: a tile placed between pixels leaves a seam of blended edges.
+    for x = -(math.floor(offset) % width), screenWidth, width do
         res.drawSprite(name, x, bottom, "BOTTOM", "LEFT")
     end
 end

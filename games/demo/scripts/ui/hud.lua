@@ -23,7 +23,8 @@ end
 
 -- The kinds of the birds still to shoot, in shot order: the last `left` of the level's list.
 local function birdsToCome(left)
-    local all = loadedObjects and loadedObjects.counts and loadedObjects.counts.birds or {}
+    local file = Play.levelFile()
+    local all = file and file.counts and file.counts.birds or {}
     local kinds = {}
     for i = math.max(1, #all - left + 1), #all do
         kinds[#kinds + 1] = all[i]
