@@ -32,6 +32,11 @@ local function tileAlong(name, bottom, offset)
     end
 end
 
+-- The grass line, screen pixels: what stands on the ground of the menus stands on it.
+function Backdrop.groundY()
+    return screenHeight - GROUND_HEIGHT
+end
+
 function Backdrop.draw()
     res.drawSprite("sky", -SKY_MARGIN, -SKY_MARGIN, "TOP", "LEFT", screenWidth + 2 * SKY_MARGIN,
                    screenHeight + 2 * SKY_MARGIN)
@@ -42,7 +47,7 @@ function Backdrop.draw()
         local x = (cloud[1] * span + clock * cloud[3]) % span - width
         res.drawSprite("cloud", x, cloud[2], "TOP", "LEFT")
     end
-    local ground = screenHeight - GROUND_HEIGHT
+    local ground = Backdrop.groundY()
     tileAlong("hills_far", ground, clock * 2)
     tileAlong("hill", ground, clock * 5)
     drawRect(GROUND_COLOUR[1], GROUND_COLOUR[2], GROUND_COLOUR[3], 1, 0, ground, screenWidth, screenHeight, false)

@@ -47,10 +47,14 @@ function Screens.show(name, ...)
     layOut()
 end
 
--- Starts level `number` of levelList.
+-- Starts level `number` of levelList; a level whose file does not load (Play says why) leaves
+-- the player on the level select.
 function Screens.startLevel(number)
+    if Play.start(number) == false then
+        Screens.show("levels")
+        return
+    end
     printWarning("starting level " .. number .. " " .. levelList[number].name)
-    Play.start(number)
     Screens.show("play")
 end
 

@@ -15,7 +15,21 @@ function TitleScreen.layout()
     }, screenWidth / 2, BUTTONS_TOP)
 end
 
+-- The game in a picture on the grass: the slingshot with a bird in it, left, and a target
+-- waiting on the right. The slingshot's sprite hangs from where it holds the bird, LAUNCH_HEIGHT
+-- pixels above the ground (4.5 world units).
+local SLINGSHOT_X, LAUNCH_HEIGHT = 110, 90
+local TARGET_RIGHT, TARGET_RADIUS = 120, 16
+
+local function drawScene()
+    local ground = Backdrop.groundY()
+    res.drawCompoSprite("slingshot", SLINGSHOT_X, ground - LAUNCH_HEIGHT)
+    res.drawSprite("bird_red", SLINGSHOT_X, ground - LAUNCH_HEIGHT, "VCENTER", "HCENTER")
+    res.drawSprite("target", screenWidth - TARGET_RIGHT, ground - TARGET_RADIUS, "VCENTER", "HCENTER")
+end
+
 function TitleScreen.draw()
+    drawScene()
     local centreX = screenWidth / 2
     res.drawSprite("logo", centreX, LOGO_TOP, "TOP", "HCENTER")
     local _, logoHeight = res.getSpriteBounds("logo")
