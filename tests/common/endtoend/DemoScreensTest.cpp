@@ -89,7 +89,7 @@ TEST(DemoScreensTest, TheNavigationReplayDrawsTheStoredPictures) {
     const struct {
         const char* picture;
         int frames;
-    } stops[] = {{"level-select", 90}, {"pause", 260}, {"settings", 310}};
+    } stops[] = {{"level-select", 40}, {"pause", 120}, {"settings", 150}};
     const bool update = std::getenv("TUMBLE_UPDATE_PICTURES") != nullptr;
     const std::filesystem::path failures = std::filesystem::path(TUMBLE_BUILD_DIR) / "demo-screens-failures";
     for (const auto& stop : stops) {
@@ -133,7 +133,7 @@ TEST(DemoScreensTest, TheLanguageFollowsTheDesktopThenTheSetting) {
         {"English desktop, Suomi chosen now", english, nullptr, "choose-finnish.replay", true},
         {"English desktop, Suomi chosen before", english, "fi_FI", nullptr, true},
     };
-    constexpr int kFrames = 70;
+    constexpr int kFrames = 40;
     gametest::TempFolder folder;
     std::vector<std::filesystem::path> shots;
     for (const auto& c : cases) {
