@@ -1,118 +1,116 @@
-theme = "dunes"
-filename = "dunes_02.lua"
+themeSprites = {
+    {
+        "cloud1","cloud_dunes",300,-450,5,1,1,0,0,
+    },{
+        "cactus1","cactus",60,0,0,1,1,0,1,
+    },{
+        "cactus2","cactus",640,0,0,1,1,0,1,
+    },
+}
 counts = {
     birds = {
         "red","blue","black","red",
     },
 }
-themeSprites = {
-    {
-        "cloud1","cloud_dunes",300,-450,5,1,1,0,0,
-    },
-    {
-        "cactus1","cactus",60,0,0,1,1,0,1,
-    },
-    {
-        "cactus2","cactus",640,0,0,1,1,0,1,
-    },
-}
+filename = "dunes_02.lua"
+theme = "dunes"
 world = {
-    ground = {
-        angle = 0,
-        x = 15,
-        y = 2.5,
-        name = "ground",
-        definition = "ground",
-    },
-    post1 = {
-        angle = 0,
-        x = 20,
-        y = -1.5,
-        name = "post1",
-        definition = "stone_post",
-    },
-    post2 = {
-        angle = 0,
-        x = 24,
-        y = -1.5,
-        name = "post2",
-        definition = "stone_post",
-    },
-    beam1 = {
-        angle = 0,
-        x = 22,
-        y = -3.5,
-        name = "beam1",
-        definition = "stone_beam",
-    },
-    post3 = {
-        angle = 0,
-        x = 20,
-        y = -5.5,
-        name = "post3",
-        definition = "wood_post",
-    },
     post4 = {
-        angle = 0,
+        y = -6.1,
         x = 24,
-        y = -5.5,
         name = "post4",
+        angle = 0,
         definition = "wood_post",
-    },
-    beam2 = {
-        angle = 0,
-        x = 22,
-        y = -7.5,
-        name = "beam2",
-        definition = "wood_beam",
-    },
-    post5 = {
-        angle = 0,
-        x = 20,
-        y = -9.5,
-        name = "post5",
-        definition = "glass_post",
     },
     post6 = {
-        angle = 0,
+        y = -10.5,
         x = 24,
-        y = -9.5,
         name = "post6",
+        angle = 0,
         definition = "glass_post",
     },
-    beam3 = {
+    post1 = {
+        y = -1.7,
+        x = 20,
+        name = "post1",
         angle = 0,
-        x = 22,
-        y = -11.5,
-        name = "beam3",
-        definition = "glass_beam",
+        definition = "stone_post",
     },
-    target1 = {
-        angle = 0,
+    target4 = {
+        y = -14.1,
         x = 22,
-        y = -0.8,
-        name = "target1",
-        definition = "target",
-    },
-    target2 = {
+        name = "target4",
         angle = 0,
-        x = 22,
-        y = -4.8,
-        name = "target2",
         definition = "target",
     },
     target3 = {
-        angle = 0,
+        y = -9.7,
         x = 22,
-        y = -8.8,
         name = "target3",
+        angle = 0,
         definition = "target",
     },
-    target4 = {
-        angle = 0,
+    target2 = {
+        y = -5.3,
         x = 22,
-        y = -12.8,
-        name = "target4",
+        name = "target2",
+        angle = 0,
         definition = "target",
+    },
+    beam3 = {
+        y = -12.7,
+        x = 22,
+        name = "beam3",
+        angle = 0,
+        definition = "glass_beam",
+    },
+    beam2 = {
+        y = -8.3,
+        x = 22,
+        name = "beam2",
+        angle = 0,
+        definition = "wood_beam",
+    },
+    target1 = {
+        y = -0.9,
+        x = 22,
+        name = "target1",
+        angle = 0,
+        definition = "target",
+    },
+    post5 = {
+        y = -10.5,
+        x = 20,
+        name = "post5",
+        angle = 0,
+        definition = "glass_post",
+    },
+    post3 = {
+        y = -6.1,
+        x = 20,
+        name = "post3",
+        angle = 0,
+        definition = "wood_post",
+    },
+    beam1 = {
+        y = -3.9,
+        x = 22,
+        name = "beam1",
+        angle = 0,
+        definition = "stone_beam",
+    },
+    ground = {
+        y = 2.5,
+        x = 15,
+        name = "ground",
+        angle = 0,
+        definition = "ground",
+    },
+    post2 = {
+        y = -1.7,
+        x = 24,
+        name = "post2",
+        angle = 0,
+        definition = "stone_post",
     },
 }

@@ -1,105 +1,103 @@
-theme = "dunes"
-filename = "dunes_03.lua"
-waterLevel = 3
+themeSprites = {
+    {
+        "cloud1","cloud_dunes",90,-430,4,1,1,0,0,
+    },{
+        "cloud2","cloud_dunes",520,-400,6,1,1,0,0,
+    },{
+        "cactus1","cactus",760,0,0,1,1,0,1,
+    },
+}
 counts = {
     birds = {
         "red","blue","black",
     },
 }
-themeSprites = {
-    {
-        "cloud1","cloud_dunes",90,-430,4,1,1,0,0,
-    },
-    {
-        "cloud2","cloud_dunes",520,-400,6,1,1,0,0,
-    },
-    {
-        "cactus1","cactus",760,0,0,1,1,0,1,
-    },
-}
+filename = "dunes_03.lua"
+waterLevel = 3
+theme = "dunes"
 world = {
-    ground = {
-        angle = 0,
-        x = 15,
-        y = 2.5,
-        name = "ground",
-        definition = "ground",
-    },
     island1 = {
-        angle = 0,
+        y = -1.1,
         x = 23,
-        y = -1,
         name = "island1",
+        angle = 0,
         definition = "island",
     },
     post1 = {
-        angle = 0,
+        y = -5.3,
         x = 21,
-        y = -5,
         name = "post1",
+        angle = 0,
         definition = "wood_post",
-    },
-    post2 = {
-        angle = 0,
-        x = 25,
-        y = -5,
-        name = "post2",
-        definition = "wood_post",
-    },
-    beam1 = {
-        angle = 0,
-        x = 23,
-        y = -7,
-        name = "beam1",
-        definition = "wood_beam",
-    },
-    post3 = {
-        angle = 0,
-        x = 21,
-        y = -9,
-        name = "post3",
-        definition = "glass_post",
-    },
-    post4 = {
-        angle = 0,
-        x = 25,
-        y = -9,
-        name = "post4",
-        definition = "glass_post",
-    },
-    beam2 = {
-        angle = 0,
-        x = 23,
-        y = -11,
-        name = "beam2",
-        definition = "glass_beam",
-    },
-    target1 = {
-        angle = 0,
-        x = 23,
-        y = -4.3,
-        name = "target1",
-        definition = "target",
     },
     target2 = {
-        angle = 0,
+        y = -8.9,
         x = 23,
-        y = -8.3,
         name = "target2",
+        angle = 0,
         definition = "target",
     },
-    block1 = {
+    target1 = {
+        y = -4.5,
+        x = 23,
+        name = "target1",
         angle = 0,
-        x = 20.5,
-        y = -4.25,
-        name = "block1",
-        definition = "stone_block",
+        definition = "target",
     },
     raft = {
-        angle = 0,
-        x = 12,
         y = -3,
+        x = 12,
         name = "raft",
+        angle = 0,
         definition = "wood_plank",
+    },
+    beam2 = {
+        y = -11.9,
+        x = 23,
+        name = "beam2",
+        angle = 0,
+        definition = "glass_beam",
+    },
+    block1 = {
+        y = -13.35,
+        x = 23,
+        name = "block1",
+        angle = 0,
+        definition = "stone_block",
+    },
+    post4 = {
+        y = -9.7,
+        x = 25,
+        name = "post4",
+        angle = 0,
+        definition = "glass_post",
+    },
+    post3 = {
+        y = -9.7,
+        x = 21,
+        name = "post3",
+        angle = 0,
+        definition = "glass_post",
+    },
+    beam1 = {
+        y = -7.5,
+        x = 23,
+        name = "beam1",
+        angle = 0,
+        definition = "wood_beam",
+    },
+    ground = {
+        y = 2.5,
+        x = 15,
+        name = "ground",
+        angle = 0,
+        definition = "ground",
+    },
+    post2 = {
+        y = -5.3,
+        x = 25,
+        name = "post2",
+        angle = 0,
+        definition = "wood_post",
     },
 }

@@ -1,59 +1,58 @@
-theme = "meadow"
-filename = "meadow_01.lua"
+themeSprites = {
+    {
+        "cloud1","cloud",60,-420,5,1,1,0,0,
+    },{
+        "cloud2","cloud",420,-360,3,1,1,0,0,
+    },
+}
 counts = {
     birds = {
         "red","red","red",
     },
 }
-themeSprites = {
-    {
-        "cloud1","cloud",60,-420,5,1,1,0,0,
-    },
-    {
-        "cloud2","cloud",420,-360,3,1,1,0,0,
-    },
-}
+filename = "meadow_01.lua"
+theme = "meadow"
 world = {
-    ground = {
+    target2 = {
+        y = -5.3,
+        x = 20,
+        name = "target2",
         angle = 0,
-        x = 15,
-        y = 2.5,
-        name = "ground",
-        definition = "ground",
+        definition = "target",
+    },
+    target1 = {
+        y = -0.9,
+        x = 20,
+        name = "target1",
+        angle = 0,
+        definition = "target",
     },
     post1 = {
-        angle = 0,
+        y = -1.7,
         x = 18,
-        y = -1.5,
         name = "post1",
-        definition = "wood_post",
-    },
-    post2 = {
         angle = 0,
-        x = 22,
-        y = -1.5,
-        name = "post2",
         definition = "wood_post",
     },
     beam1 = {
-        angle = 0,
+        y = -3.9,
         x = 20,
-        y = -3.5,
         name = "beam1",
+        angle = 0,
         definition = "wood_beam",
     },
-    target1 = {
+    ground = {
+        y = 2.5,
+        x = 15,
+        name = "ground",
         angle = 0,
-        x = 20,
-        y = -0.8,
-        name = "target1",
-        definition = "target",
+        definition = "ground",
     },
-    target2 = {
+    post2 = {
+        y = -1.7,
+        x = 22,
+        name = "post2",
         angle = 0,
-        x = 20,
-        y = -4.8,
-        name = "target2",
-        definition = "target",
+        definition = "wood_post",
     },
 }

@@ -1,115 +1,114 @@
-theme = "meadow"
-filename = "meadow_04.lua"
+themeSprites = {
+    {
+        "cloud1","cloud",240,-430,4,1,1,0,0,
+    },{
+        "cloud2","cloud",600,-370,5,1,1,0,0,
+    },
+}
 counts = {
     birds = {
         "red","blue","blue","red",
     },
 }
-themeSprites = {
-    {
-        "cloud1","cloud",240,-430,4,1,1,0,0,
-    },
-    {
-        "cloud2","cloud",600,-370,5,1,1,0,0,
-    },
-}
+filename = "meadow_04.lua"
+theme = "meadow"
 world = {
-    ground = {
-        angle = 0,
-        x = 15,
-        y = 2.5,
-        name = "ground",
-        definition = "ground",
-    },
-    block1 = {
-        angle = 0,
-        x = 17,
-        y = -0.75,
-        name = "block1",
-        definition = "stone_block",
-    },
-    block2 = {
-        angle = 0,
-        x = 21,
-        y = -0.75,
-        name = "block2",
-        definition = "stone_block",
-    },
-    plank1 = {
-        angle = 0,
+    target2 = {
+        y = -3.4,
         x = 19,
-        y = -1.8,
-        name = "plank1",
-        definition = "wood_plank",
-    },
-    target1 = {
+        name = "target2",
         angle = 0,
-        x = 19,
-        y = -0.8,
-        name = "target1",
         definition = "target",
     },
-    post1 = {
+    block4 = {
+        y = -2.65,
+        x = 26,
+        name = "block4",
         angle = 0,
-        x = 16.5,
-        y = -3.6,
-        name = "post1",
-        definition = "wood_post",
+        definition = "wood_block",
     },
-    post2 = {
+    block3 = {
+        y = -0.95,
+        x = 26,
+        name = "block3",
         angle = 0,
-        x = 21.5,
-        y = -3.6,
-        name = "post2",
-        definition = "wood_post",
+        definition = "wood_block",
     },
-    plank2 = {
-        angle = 0,
+    target1 = {
+        y = -0.9,
         x = 19,
-        y = -5.4,
-        name = "plank2",
-        definition = "wood_plank",
-    },
-    target2 = {
+        name = "target1",
         angle = 0,
-        x = 19,
-        y = -2.9,
-        name = "target2",
         definition = "target",
     },
     target3 = {
-        angle = 0,
+        y = -7.4,
         x = 19,
-        y = -6.5,
         name = "target3",
+        angle = 0,
         definition = "target",
     },
-    block3 = {
-        angle = 0,
+    bigtarget1 = {
+        y = -6.3,
         x = 26,
-        y = -0.75,
-        name = "block3",
-        definition = "wood_block",
+        name = "bigtarget1",
+        angle = 0,
+        definition = "target_big",
     },
-    block4 = {
+    post1 = {
+        y = -4.2,
+        x = 16.5,
+        name = "post1",
         angle = 0,
-        x = 26,
-        y = -2.25,
-        name = "block4",
-        definition = "wood_block",
+        definition = "wood_post",
     },
     block5 = {
-        angle = 0,
+        y = -4.35,
         x = 26,
-        y = -3.75,
         name = "block5",
+        angle = 0,
         definition = "wood_block",
     },
-    bigtarget1 = {
+    block2 = {
+        y = -0.95,
+        x = 21,
+        name = "block2",
         angle = 0,
-        x = 26,
-        y = -5.6,
-        name = "bigtarget1",
-        definition = "target_big",
+        definition = "stone_block",
+    },
+    plank2 = {
+        y = -6.2,
+        x = 19,
+        name = "plank2",
+        angle = 0,
+        definition = "wood_plank",
+    },
+    plank1 = {
+        y = -2.2,
+        x = 19,
+        name = "plank1",
+        angle = 0,
+        definition = "wood_plank",
+    },
+    block1 = {
+        y = -0.95,
+        x = 17,
+        name = "block1",
+        angle = 0,
+        definition = "stone_block",
+    },
+    ground = {
+        y = 2.5,
+        x = 15,
+        name = "ground",
+        angle = 0,
+        definition = "ground",
+    },
+    post2 = {
+        y = -4.2,
+        x = 21.5,
+        name = "post2",
+        angle = 0,
+        definition = "wood_post",
     },
 }

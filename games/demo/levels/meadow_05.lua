@@ -1,94 +1,93 @@
-theme = "meadow"
-filename = "meadow_05.lua"
+themeSprites = {
+    {
+        "cloud1","cloud",120,-440,6,1,1,0,0,
+    },{
+        "cloud2","cloud",500,-390,4,1,1,0,0,
+    },
+}
 counts = {
     birds = {
         "red","blue","black",
     },
 }
-themeSprites = {
-    {
-        "cloud1","cloud",120,-440,6,1,1,0,0,
-    },
-    {
-        "cloud2","cloud",500,-390,4,1,1,0,0,
-    },
-}
+filename = "meadow_05.lua"
+theme = "meadow"
 world = {
-    ground = {
-        angle = 0,
-        x = 15,
-        y = 2.5,
-        name = "ground",
-        definition = "ground",
-    },
-    post1 = {
-        angle = 0,
-        x = 20,
-        y = -1.5,
-        name = "post1",
-        definition = "stone_post",
-    },
-    post2 = {
-        angle = 0,
-        x = 24,
-        y = -1.5,
-        name = "post2",
-        definition = "stone_post",
-    },
-    beam1 = {
-        angle = 0,
-        x = 22,
-        y = -3.5,
-        name = "beam1",
-        definition = "stone_beam",
-    },
-    post3 = {
-        angle = 0,
-        x = 20,
-        y = -5.5,
-        name = "post3",
-        definition = "glass_post",
-    },
     post4 = {
-        angle = 0,
+        y = -6.1,
         x = 24,
-        y = -5.5,
         name = "post4",
-        definition = "glass_post",
-    },
-    beam2 = {
         angle = 0,
-        x = 22,
-        y = -7.5,
-        name = "beam2",
-        definition = "glass_beam",
+        definition = "glass_post",
     },
     bigtarget1 = {
-        angle = 0,
+        y = -1.2,
         x = 22,
-        y = -1.1,
         name = "bigtarget1",
+        angle = 0,
         definition = "target_big",
     },
-    target1 = {
+    post1 = {
+        y = -1.7,
+        x = 20,
+        name = "post1",
         angle = 0,
+        definition = "stone_post",
+    },
+    target1 = {
+        y = -5.3,
         x = 22,
-        y = -4.8,
         name = "target1",
+        angle = 0,
         definition = "target",
     },
-    block1 = {
+    beam2 = {
+        y = -8.3,
+        x = 22,
+        name = "beam2",
         angle = 0,
+        definition = "glass_beam",
+    },
+    block1 = {
+        y = -0.95,
         x = 17,
-        y = -0.75,
         name = "block1",
+        angle = 0,
         definition = "glass_block",
     },
-    block2 = {
+    post3 = {
+        y = -6.1,
+        x = 20,
+        name = "post3",
         angle = 0,
+        definition = "glass_post",
+    },
+    block2 = {
+        y = -2.65,
         x = 17,
-        y = -2.25,
         name = "block2",
+        angle = 0,
         definition = "glass_block",
+    },
+    beam1 = {
+        y = -3.9,
+        x = 22,
+        name = "beam1",
+        angle = 0,
+        definition = "stone_beam",
+    },
+    ground = {
+        y = 2.5,
+        x = 15,
+        name = "ground",
+        angle = 0,
+        definition = "ground",
+    },
+    post2 = {
+        y = -1.7,
+        x = 24,
+        name = "post2",
+        angle = 0,
+        definition = "stone_post",
     },
 }

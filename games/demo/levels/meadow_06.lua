@@ -1,118 +1,116 @@
-theme = "meadow"
-filename = "meadow_06.lua"
+themeSprites = {
+    {
+        "cloud1","cloud",40,-410,3,1,1,0,0,
+    },{
+        "cloud2","cloud",330,-450,5,1,1,0,0,
+    },{
+        "cloud3","cloud",650,-380,4,1,1,0,0,
+    },
+}
 counts = {
     birds = {
         "red","black","blue","red",
     },
 }
-themeSprites = {
-    {
-        "cloud1","cloud",40,-410,3,1,1,0,0,
-    },
-    {
-        "cloud2","cloud",330,-450,5,1,1,0,0,
-    },
-    {
-        "cloud3","cloud",650,-380,4,1,1,0,0,
-    },
-}
+filename = "meadow_06.lua"
+theme = "meadow"
 world = {
-    ground = {
+    post4 = {
+        y = -1.7,
+        x = 19,
+        name = "post4",
         angle = 0,
-        x = 15,
-        y = 2.5,
-        name = "ground",
-        definition = "ground",
-    },
-    rock1 = {
-        angle = 0,
-        x = 21.5,
-        y = -1.5,
-        name = "rock1",
-        definition = "rock_block",
-    },
-    rock2 = {
-        angle = 0,
-        x = 26.5,
-        y = -1.5,
-        name = "rock2",
-        definition = "rock_block",
-    },
-    ledge1 = {
-        angle = 0,
-        x = 24,
-        y = -3.5,
-        name = "ledge1",
-        definition = "rock_pillar",
-    },
-    target1 = {
-        angle = 0,
-        x = 24,
-        y = -0.8,
-        name = "target1",
-        definition = "target",
-    },
-    post1 = {
-        angle = 0,
-        x = 22,
-        y = -5.5,
-        name = "post1",
-        definition = "wood_post",
-    },
-    post2 = {
-        angle = 0,
-        x = 26,
-        y = -5.5,
-        name = "post2",
-        definition = "wood_post",
-    },
-    beam1 = {
-        angle = 0,
-        x = 24,
-        y = -7.5,
-        name = "beam1",
-        definition = "wood_beam",
-    },
-    target2 = {
-        angle = 0,
-        x = 24,
-        y = -4.8,
-        name = "target2",
-        definition = "target",
+        definition = "glass_post",
     },
     ball1 = {
-        angle = 0,
+        y = -9.65,
         x = 24,
-        y = -8.75,
         name = "ball1",
+        angle = 0,
         definition = "stone_ball",
     },
-    post3 = {
+    post1 = {
+        y = -6.1,
+        x = 22,
+        name = "post1",
         angle = 0,
-        x = 15,
-        y = -1.5,
-        name = "post3",
-        definition = "glass_post",
+        definition = "wood_post",
     },
-    post4 = {
+    target2 = {
+        y = -5.3,
+        x = 24,
+        name = "target2",
         angle = 0,
-        x = 19,
-        y = -1.5,
-        name = "post4",
-        definition = "glass_post",
-    },
-    beam2 = {
-        angle = 0,
-        x = 17,
-        y = -3.5,
-        name = "beam2",
-        definition = "glass_beam",
+        definition = "target",
     },
     target3 = {
-        angle = 0,
+        y = -0.9,
         x = 17,
-        y = -0.8,
         name = "target3",
+        angle = 0,
         definition = "target",
+    },
+    target1 = {
+        y = -0.9,
+        x = 24,
+        name = "target1",
+        angle = 0,
+        definition = "target",
+    },
+    ledge1 = {
+        y = -3.9,
+        x = 24,
+        name = "ledge1",
+        angle = 0,
+        definition = "rock_pillar",
+    },
+    beam2 = {
+        y = -3.9,
+        x = 17,
+        name = "beam2",
+        angle = 0,
+        definition = "glass_beam",
+    },
+    rock2 = {
+        y = -1.7,
+        x = 26.5,
+        name = "rock2",
+        angle = 0,
+        definition = "rock_block",
+    },
+    rock1 = {
+        y = -1.7,
+        x = 21.5,
+        name = "rock1",
+        angle = 0,
+        definition = "rock_block",
+    },
+    post3 = {
+        y = -1.7,
+        x = 15,
+        name = "post3",
+        angle = 0,
+        definition = "glass_post",
+    },
+    beam1 = {
+        y = -8.3,
+        x = 24,
+        name = "beam1",
+        angle = 0,
+        definition = "wood_beam",
+    },
+    ground = {
+        y = 2.5,
+        x = 15,
+        name = "ground",
+        angle = 0,
+        definition = "ground",
+    },
+    post2 = {
+        y = -6.1,
+        x = 26,
+        name = "post2",
+        angle = 0,
+        definition = "wood_post",
     },
 }

@@ -1,136 +1,149 @@
-theme = "meadow"
-filename = "meadow_07.lua"
+themeSprites = {
+    {
+        "cloud1","cloud",200,-460,4,1,1,0,0,
+    },{
+        "cloud2","cloud",560,-400,5,1,1,0,0,
+    },
+}
 counts = {
     birds = {
         "red","red","blue","black",
     },
 }
-themeSprites = {
-    {
-        "cloud1","cloud",200,-460,4,1,1,0,0,
-    },
-    {
-        "cloud2","cloud",560,-400,5,1,1,0,0,
-    },
-}
+filename = "meadow_07.lua"
+theme = "meadow"
 world = {
-    ground = {
-        angle = 0,
-        x = 15,
-        y = 2.5,
-        name = "ground",
-        definition = "ground",
-    },
     rock1 = {
-        angle = 0,
+        y = -1.6,
         x = 14,
-        y = -1.5,
         name = "rock1",
+        angle = 0,
         definition = "rock_block",
     },
-    rock2 = {
+    post3 = {
+        y = -6.1,
+        x = 22,
+        name = "post3",
         angle = 0,
+        definition = "stone_post",
+    },
+    target3 = {
+        y = -9.7,
+        x = 24,
+        name = "target3",
+        angle = 0,
+        definition = "target",
+    },
+    beam2 = {
+        y = -8.3,
+        x = 24,
+        name = "beam2",
+        angle = 0,
+        definition = "stone_beam",
+    },
+    block1 = {
+        y = -9.75,
+        x = 22.33,
+        name = "block1",
+        angle = 0,
+        definition = "wood_block",
+    },
+    portal_blue = {
+        y = -1.9,
+        x = 8,
+        name = "portal_blue",
+        angle = -1.570796,
+        definition = "portal_blue",
+    },
+    ground = {
+        y = 2.5,
+        x = 15,
+        name = "ground",
+        angle = 0,
+        definition = "ground",
+    },
+    post2 = {
+        y = -1.7,
+        x = 26,
+        name = "post2",
+        angle = 0,
+        definition = "wood_post",
+    },
+    rock4 = {
+        y = -11.2,
         x = 14,
-        y = -4.5,
-        name = "rock2",
+        name = "rock4",
+        angle = 0,
+        definition = "rock_block",
+    },
+    portal_orange = {
+        y = -13.4,
+        x = 24,
+        name = "portal_orange",
+        angle = 1.570796,
+        definition = "portal_orange",
+    },
+    post1 = {
+        y = -1.7,
+        x = 22,
+        name = "post1",
+        angle = 0,
+        definition = "wood_post",
+    },
+    target2 = {
+        y = -5.3,
+        x = 24,
+        name = "target2",
+        angle = 0,
+        definition = "target",
+    },
+    target1 = {
+        y = -0.9,
+        x = 24,
+        name = "target1",
+        angle = 0,
+        definition = "target",
+    },
+    post4 = {
+        y = -6.1,
+        x = 26,
+        name = "post4",
+        angle = 0,
+        definition = "stone_post",
+    },
+    rock5 = {
+        y = -14.4,
+        x = 14,
+        name = "rock5",
+        angle = 0,
         definition = "rock_block",
     },
     rock3 = {
-        angle = 0,
+        y = -8,
         x = 14,
-        y = -7.5,
         name = "rock3",
+        angle = 0,
         definition = "rock_block",
-    },
-    rock4 = {
-        angle = 0,
-        x = 14,
-        y = -10.5,
-        name = "rock4",
-        definition = "rock_block",
-    },
-    rock5 = {
-        angle = 0,
-        x = 14,
-        y = -13.5,
-        name = "rock5",
-        definition = "rock_block",
-    },
-    post1 = {
-        angle = 0,
-        x = 22,
-        y = -1.5,
-        name = "post1",
-        definition = "wood_post",
-    },
-    post2 = {
-        angle = 0,
-        x = 26,
-        y = -1.5,
-        name = "post2",
-        definition = "wood_post",
     },
     beam1 = {
-        angle = 0,
+        y = -3.9,
         x = 24,
-        y = -3.5,
         name = "beam1",
+        angle = 0,
         definition = "wood_beam",
     },
-    post3 = {
+    block2 = {
+        y = -9.75,
+        x = 25.67,
+        name = "block2",
         angle = 0,
-        x = 22,
-        y = -5.5,
-        name = "post3",
-        definition = "stone_post",
+        definition = "wood_block",
     },
-    post4 = {
-        angle = 0,
-        x = 26,
-        y = -5.5,
-        name = "post4",
-        definition = "stone_post",
-    },
-    beam2 = {
-        angle = 0,
-        x = 24,
-        y = -7.5,
-        name = "beam2",
-        definition = "stone_beam",
-    },
-    target1 = {
-        angle = 0,
-        x = 24,
-        y = -0.8,
-        name = "target1",
-        definition = "target",
-    },
-    target2 = {
-        angle = 0,
-        x = 24,
+    rock2 = {
         y = -4.8,
-        name = "target2",
-        definition = "target",
-    },
-    target3 = {
+        x = 14,
+        name = "rock2",
         angle = 0,
-        x = 24,
-        y = -8.8,
-        name = "target3",
-        definition = "target",
-    },
-    portal_blue = {
-        angle = -1.570796,
-        x = 8,
-        y = -1.8,
-        name = "portal_blue",
-        definition = "portal_blue",
-    },
-    portal_orange = {
-        angle = 1.570796,
-        x = 24,
-        y = -13.3,
-        name = "portal_orange",
-        definition = "portal_orange",
+        definition = "rock_block",
     },
 }
