@@ -59,7 +59,6 @@ local function loadSounds()
 end
 
 function createStartUpAssets()
-    settings.launches = settings.launches or 0
     settings.playtime = settings.playtime or 0
     -- The engine's switch for all sound; true also lets it restart an output that stopped.
     if settings.audioEnabled == nil then

@@ -19,7 +19,8 @@ local SLING_X, SLING_Y = 1, -4.5
 local LIMIT_ROOM = 25
 -- What a portal throws out and plays when something goes in and when it comes out.
 local PORTAL_EFFECT = {
-    { type = "particle", direction = "in", particle = "portalBlue", positionFromPortal = true, rotationFromPortal = true },
+    { type = "particle", direction = "in", particle = "portalBlue", positionFromPortal = true,
+      rotationFromPortal = true },
     { type = "particle", direction = "out", particle = { "portalOrange", "sparkles" }, positionFromPortal = false,
       rotationFromPortal = false },
     { type = "sound", direction = "in", sound = "portal", volume = 0.9 },
