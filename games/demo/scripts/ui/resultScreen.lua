@@ -38,17 +38,18 @@ function ResultScreen.update(dt)
     end
 end
 
--- Star i's scale now: nothing before it appears, then shrinking from POP_SCALE to 1. Empty
--- stars show from the start.
+-- How many stars have appeared by now.
+local function starsShown()
+    local shown = 0
+    while shown < result.stars and clock >= starTime(shown + 1) do
+        shown = shown + 1
+    end
+    return shown
+end
+
+-- A star that has appeared shrinks from POP_SCALE to its size.
 local function starScale(i)
-    if i > result.stars then
-        return 1
-    end
-    local age = clock - starTime(i)
-    if age < 0 then
-        return 0
-    end
-    return 1 + (POP_SCALE - 1) * math.max(0, 1 - age / POP_TIME)
+    return 1 + (POP_SCALE - 1) * math.max(0, 1 - (clock - starTime(i)) / POP_TIME)
 end
 
 local function nextLevelOpen()
@@ -78,7 +79,7 @@ function ResultScreen.draw()
     local left, top = Panel.place(WIDTH, HEIGHT)
     Panel.draw(left, top, WIDTH, HEIGHT, result.won and "level_won" or "level_lost")
     local centreX = left + WIDTH / 2
-    Stars.draw(result.stars, centreX, top + STARS_BELOW_TOP, BIG_STAR, BIG_STAR_STEP,
+    Stars.draw(starsShown(), centreX, top + STARS_BELOW_TOP, BIG_STAR, BIG_STAR_STEP,
                { "star_big_full", "star_big_empty" }, starScale)
     UiText.draw(UiText.HUD, UiText.format("score_value", math.floor(result.score)), centreX, top + SCORE_BELOW_TOP,
                 "TOP", "HCENTER")

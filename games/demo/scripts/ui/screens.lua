@@ -111,7 +111,7 @@ end
 -- Play's report of a level's end ({ number, name, won, score, stars }): the progress is kept and
 -- the result panel shows.
 function Screens.levelEnded(result)
-    result.stars = math.max(0, math.min(Stars.MOST, math.floor(tonumber(result.stars) or 0)))
+    result.stars = result.won and math.max(0, math.min(Stars.MOST, math.floor(tonumber(result.stars) or 0))) or 0
     result.score = tonumber(result.score) or 0
     local isNewHighscore = Progress.record(result)
     Screens.show(result.won and "won" or "lost", result, isNewHighscore)
