@@ -33,10 +33,13 @@ function Preferences.setVolume(key, value)
     Preferences.applyVolumes()
 end
 
+-- Whether the window fills the screen now: Alt+Return switches it too, and a switch the desktop
+-- refuses leaves it as it was.
 function Preferences.isFullScreen()
-    return settings.fullScreen == true
+    return isInFullScreenMode()
 end
 
+-- Switches full screen on or off, and remembers it for the next start.
 function Preferences.setFullScreen(fullScreen)
     settings.fullScreen = fullScreen
     setFullScreenMode(fullScreen)
@@ -45,7 +48,7 @@ end
 -- Brings every setting into effect at start.
 function Preferences.apply()
     Preferences.applyVolumes()
-    if Preferences.isFullScreen() then
+    if settings.fullScreen == true then
         setFullScreenMode(true)
     end
 end
