@@ -22,8 +22,10 @@ local DEFINITION_KEYS = { ["5"] = "stone_ball", ["6"] = "target", ["7"] = "targe
 local MATERIALS = { "wood", "glass", "stone" }
 local PORTALS = { "portal_blue", "portal_orange" }
 local LEGEND = {
-    "EDIT  F2, Esc: play  drag: move  Q/E, wheel: turn  A: add  X, Delete: remove  S: save",
-    "1-4: post, beam, block, plank (again: material)  5: ball  6, 7: targets  8, 9: rocks  0: portals",
+    "EDIT   F2, Esc: play   S: save   drag: move   X, Delete: remove",
+    "Q/E, wheel: turn 15°   A: add at the pointer",
+    "1-4: post, beam, block, plank (again: next material)   5: stone ball",
+    "6, 7: targets   8, 9: rocks   0: portals (again: the other one)",
 }
 local LEGEND_FONT = "small"
 local SELECTION_COLOUR = { 255, 220, 40, 255 }
