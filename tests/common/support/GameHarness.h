@@ -94,7 +94,8 @@ public:
 /// An `OSInterface` that remembers what it was asked.
 class FakeOS : public framework::OSInterface {
 public:
-    explicit FakeOS(std::vector<std::string> arguments = {"tumble"}) : OSInterface(std::move(arguments)) {}
+    explicit FakeOS(std::vector<std::string> arguments = {"tumble"}, framework::RunOptions options = {})
+        : OSInterface(std::move(arguments), options) {}
 
     std::string baseDirectory() const override { return {}; }
     void setResolution(int width, int height) override { resolution = {width, height}; }
