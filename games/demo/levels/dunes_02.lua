@@ -22,6 +22,20 @@ world = {
         angle = 0,
         definition = "wood_post",
     },
+    target4 = {
+        y = -14.1,
+        x = 22,
+        name = "target4",
+        angle = 0,
+        definition = "target",
+    },
+    target1 = {
+        y = -0.9,
+        x = 22,
+        name = "target1",
+        angle = 0,
+        definition = "target",
+    },
     post6 = {
         y = -10.5,
         x = 24,
@@ -36,10 +50,10 @@ world = {
         angle = 0,
         definition = "stone_post",
     },
-    target4 = {
-        y = -14.1,
+    target2 = {
+        y = -5.3,
         x = 22,
-        name = "target4",
+        name = "target2",
         angle = 0,
         definition = "target",
     },
@@ -50,12 +64,12 @@ world = {
         angle = 0,
         definition = "target",
     },
-    target2 = {
-        y = -5.3,
-        x = 22,
-        name = "target2",
+    post5 = {
+        y = -10.5,
+        x = 20,
+        name = "post5",
         angle = 0,
-        definition = "target",
+        definition = "glass_post",
     },
     beam3 = {
         y = -12.7,
@@ -71,19 +85,12 @@ world = {
         angle = 0,
         definition = "wood_beam",
     },
-    target1 = {
-        y = -0.9,
-        x = 22,
-        name = "target1",
+    block2 = {
+        y = -14.15,
+        x = 23.67,
+        name = "block2",
         angle = 0,
-        definition = "target",
-    },
-    post5 = {
-        y = -10.5,
-        x = 20,
-        name = "post5",
-        angle = 0,
-        definition = "glass_post",
+        definition = "glass_block",
     },
     post3 = {
         y = -6.1,
@@ -91,6 +98,13 @@ world = {
         name = "post3",
         angle = 0,
         definition = "wood_post",
+    },
+    block1 = {
+        y = -14.15,
+        x = 20.33,
+        name = "block1",
+        angle = 0,
+        definition = "glass_block",
     },
     beam1 = {
         y = -3.9,
