@@ -4,6 +4,9 @@
 TitleScreen = {}
 
 local LOGO_TOP = 40
+-- The name sits on the logo's plate, which lies this far below the logo's middle (the stars
+-- crown it).
+local PLATE_BELOW_MIDDLE = 8
 local BUTTONS_TOP = 250
 
 function TitleScreen.layout()
@@ -33,7 +36,8 @@ function TitleScreen.draw()
     local centreX = screenWidth / 2
     res.drawSprite("logo", centreX, LOGO_TOP, "TOP", "HCENTER")
     local _, logoHeight = res.getSpriteBounds("logo")
-    UiText.draw(UiText.TITLE, UiText.get("game_name"), centreX, LOGO_TOP + logoHeight / 2, "VCENTER", "HCENTER")
+    UiText.draw(UiText.TITLE, UiText.get("game_name"), centreX, LOGO_TOP + logoHeight / 2 + PLATE_BELOW_MIDDLE, "VCENTER",
+                "HCENTER")
 end
 
 TitleScreen.back = requestExit
