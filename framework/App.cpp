@@ -63,6 +63,8 @@ bool App::setForeground(bool foreground) {
 
 bool App::isSafeToQuit() { return true; }
 
+std::optional<std::uint64_t> App::stateHash() const { return std::nullopt; }
+
 App* App::instance() { return s_instance; }
 
 bool App::isKeyDown(int code) const { return code >= 0 && code < kKeyCodeCount && m_keyDown[code]; }

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -75,6 +76,9 @@ public:
     bool isForeground() const { return m_foreground; }
     /// Whether quitting now loses nothing; true unless the application says otherwise.
     virtual bool isSafeToQuit();
+    /// A hash of the application's state that two runs share exactly when they ended alike
+    /// (`--state-hash`); none for an application without one.
+    virtual std::optional<std::uint64_t> stateHash() const;
 
     /// The application that exists now, or null.
     static App* instance();

@@ -27,7 +27,7 @@ struct Application {
 
 /// The host main: reads the configuration, opens the window, creates the graphics context and
 /// the application, runs the main loop until a quit and shuts down. A fatal error is logged
-/// and, unless the run is automated (`--frames`), shown in a message box "Error!"; an automated
+/// and, unless the run is automated (`--frames` or `--replay`), shown in a message box "Error!"; an automated
 /// run also keeps running frames when the window loses the focus or the application pauses.
 /// A configuration file (argument 1) whose folder cannot be entered, or that is not there,
 /// is reported on standard error before anything starts. Returns the exit code: the

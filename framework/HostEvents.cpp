@@ -9,6 +9,7 @@ lang::event::Event<void(int)> kWheel;
 lang::event::Event<void(TouchPoint)> kTouchBegan;
 lang::event::Event<void(TouchPoint)> kTouchMoved;
 lang::event::Event<void(TouchPoint)> kTouchEnded;
+lang::event::Event<void(char32_t)> kTyped;
 lang::event::Event<void(bool)> kActive;
 lang::event::Event<void(bool)> kForeground;
 lang::event::Event<void()> kResized;

@@ -25,6 +25,8 @@ extern lang::event::Event<void(int)> kWheel;
 extern lang::event::Event<void(TouchPoint)> kTouchBegan;
 extern lang::event::Event<void(TouchPoint)> kTouchMoved;
 extern lang::event::Event<void(TouchPoint)> kTouchEnded;
+/// A character was typed (after the active `pf::TextInput` had it, if any).
+extern lang::event::Event<void(char32_t)> kTyped;
 /// The window became active or inactive (after `setActive`).
 extern lang::event::Event<void(bool)> kActive;
 /// The application came to the foreground or left it (after `setForeground`).

@@ -1,6 +1,7 @@
 #include "framework/Input.h"
 
 #include "framework/HostEvents.h"
+#include "pf/TextInput.h"
 #include "renderer/Context.h"
 #include "renderer/Orientation.h"
 
@@ -46,8 +47,12 @@ void moveMouse(App& app, const ContextView& view, int x, int y, bool locked, int
         y -= height / 2;
     }
     const TouchPoint p = transform(view, {0, x, y});
-    app.mouseMoved(p.x, p.y);
-    lang::event::fire(events::kMouseMoved, p.x, p.y);
+    reportMouse(app, p.x, p.y);
+}
+
+void reportMouse(App& app, int x, int y) {
+    app.mouseMoved(x, y);
+    lang::event::fire(events::kMouseMoved, x, y);
 }
 
 void turnWheel(App& app, int steps) {
@@ -62,7 +67,10 @@ std::optional<int> wheelSteps(int x, int y, bool flipped) {
 }
 
 void touch(App& app, const ContextView& view, TouchPhase phase, TouchPoint point) {
-    const TouchPoint p = transform(view, point);
+    reportTouch(app, phase, transform(view, point));
+}
+
+void reportTouch(App& app, TouchPhase phase, TouchPoint p) {
     switch (phase) {
     case TouchPhase::Began:
         app.touchBegan(p);
@@ -77,6 +85,11 @@ void touch(App& app, const ContextView& view, TouchPhase phase, TouchPoint point
         lang::event::fire(events::kTouchEnded, p);
         break;
     }
+}
+
+void type(char32_t code) {
+    pf::TextInput::type(code);
+    lang::event::fire(events::kTyped, code);
 }
 
 void activate(App& app, bool active) {

@@ -39,6 +39,9 @@ void releaseMouseButtons(App& app);
 /// the centre of the drawable of `width` × `height` pixels (halves rounded down) before the
 /// transform.
 void moveMouse(App& app, const ContextView& view, int x, int y, bool locked, int width, int height);
+/// The mouse is at (x, y) in application pixels (already transformed): `mouseMoved` and the
+/// mouse channel.
+void reportMouse(App& app, int x, int y);
 /// The wheel turned by `steps`.
 void turnWheel(App& app, int steps);
 /// The vertical notches of a wheel event that turned (x, y) notches, negated for "flipped"
@@ -48,6 +51,13 @@ std::optional<int> wheelSteps(int x, int y, bool flipped);
 enum class TouchPhase { Began, Moved, Ended };
 /// A touch contact at a position in drawable pixels: transformed, reported and published.
 void touch(App& app, const ContextView& view, TouchPhase phase, TouchPoint point);
+/// A touch contact at a position in application pixels (already transformed): the matching
+/// `touchBegan`, `touchMoved` or `touchEnded` and its channel.
+void reportTouch(App& app, TouchPhase phase, TouchPoint point);
+
+/// A typed character (UTF-32) for the active text input (`pf::TextInput::type`), then the typed
+/// channel.
+void type(char32_t code);
 
 /// Activation changed: `setActive` and the active channel, `setForeground` and the foreground
 /// channel, all with `active`.

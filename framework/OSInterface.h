@@ -1,9 +1,23 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace framework {
+
+/// What the command line asks of the application itself, beyond what the host does.
+struct RunOptions {
+    /// The seed of every random source the application owns; none: each run differs.
+    std::optional<std::uint32_t> seed;
+    /// The level to start the game with, 1 for the first; none: the game starts as it chooses.
+    std::optional<int> startLevel;
+    /// A record or replay run: nothing whose answer depends on timing outside the frames may
+    /// reach the scripts, so the game is silent (whether a clip plays, a play's handle) and
+    /// online answers are not delivered.
+    bool reproducible = false;
+};
 
 /// What the application and the script natives may ask of the platform: the window's size,
 /// orientation and full-screen state, the cursor, the mouse lock, pausing and resuming.
@@ -12,13 +26,16 @@ class OSInterface {
 public:
     /// `arguments`: the program's arguments, argument 0 first; argument 1, when present, names
     /// the configuration file.
-    explicit OSInterface(std::vector<std::string> arguments) : m_arguments(std::move(arguments)) {}
+    explicit OSInterface(std::vector<std::string> arguments, RunOptions options = {})
+        : m_arguments(std::move(arguments)), m_runOptions(options) {}
     virtual ~OSInterface();
     OSInterface(const OSInterface&) = delete;
     OSInterface& operator=(const OSInterface&) = delete;
 
     /// The program's arguments, argument 0 first.
     const std::vector<std::string>& arguments() const { return m_arguments; }
+    /// What the command line asks of the application.
+    const RunOptions& runOptions() const { return m_runOptions; }
 
     /// A directory put before the configuration file name and the application's paths
     /// (empty on the desktop).
@@ -53,6 +70,7 @@ public:
 
 private:
     std::vector<std::string> m_arguments;
+    RunOptions m_runOptions;
 };
 
 } // namespace framework

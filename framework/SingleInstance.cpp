@@ -1,5 +1,6 @@
 #include "framework/SingleInstance.h"
 
+#include "lang/Fnv1a.h"
 #include "lang/Func.h"
 #include "lang/Log.h"
 
@@ -20,12 +21,11 @@ namespace {
 
 // The file names come from a hash of the program path: any path fits a socket address.
 std::string basePath(const std::string& name) {
-    std::uint64_t hash = 14695981039346656037ull;
-    for (unsigned char c : name)
-        hash = (hash ^ c) * 1099511628211ull;
+    lang::Fnv1a hash;
+    hash.add(name);
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     char file[32];
-    std::snprintf(file, sizeof file, "/tumble-%016llx", static_cast<unsigned long long>(hash));
+    std::snprintf(file, sizeof file, "/tumble-%016llx", static_cast<unsigned long long>(hash.value()));
     return std::string(runtime && *runtime ? runtime : "/tmp") + file;
 }
 

@@ -2,6 +2,7 @@
 
 #include "GameConfiguration.h"
 #include "GameLua.h"
+#include "StateHash.h"
 #include "audio/AudioInput.h"
 #include "audio/AudioOutput.h"
 #include "flurry/FlurryLuaInterface.h"
@@ -45,6 +46,11 @@ GameApp::GameApp(gr::Context& context, framework::OSInterface& os, lang::Ref<flu
     m_analytics = new flurry::Flurry(std::move(analyticsService));
     m_analyticsInterface = new flurry::FlurryLuaInterface(*m_lua, *m_analytics);
     m_game = new GameLua(*this, m_zoom, *m_lua, m_context, resources(), values.paths);
+    const framework::RunOptions& run = os.runOptions();
+    if (run.reproducible)
+        resources().mute();
+    if (run.startLevel)
+        m_game->set("startLevel", *run.startLevel);
     m_game->resetTimer();
     m_game->loadLuaFile(values.paths.scriptPath + "/starLimits.lua", "starTable");
     m_game->loadGameLogic(resolvePath(values.paths.commonScriptPath + "/gamelogic.lua"));
@@ -215,6 +221,10 @@ bool GameApp::isAudioEnabled() const {
 }
 
 bool GameApp::isSafeToQuit() { return m_game->isSafeToQuit(); }
+
+std::optional<std::uint64_t> GameApp::stateHash() const {
+    return ::stateHash(m_game->objects(), m_game->isNumber("score") ? m_game->getNumber("score") : 0.0f);
+}
 
 std::unique_ptr<framework::App> createApp(framework::OSInterface& os, gr::Context& context) {
     return std::make_unique<GameApp>(context, os);

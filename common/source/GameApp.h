@@ -58,6 +58,9 @@ public:
     void setActive(bool active) override;
     bool setForeground(bool foreground) override;
     bool isSafeToQuit() override;
+    /// See `stateHash` (StateHash.h): the game's objects and the scripts' global "score" (0 when
+    /// it is no number).
+    std::optional<std::uint64_t> stateHash() const override;
 
     /// The camera zoom.
     const CameraZoom& zoom() const { return m_zoom; }

@@ -1,6 +1,9 @@
 #include "GameLua.h"
 
 #include "MachineId.h"
+#include "RunSeed.h"
+#include "framework/App.h"
+#include "framework/OSInterface.h"
 #include "lang/Log.h"
 #include "lang/Throwable.h"
 #include "lua/LuaState.h"
@@ -33,7 +36,9 @@ GameLua::GameLua(framework::App& app, CameraZoom& zoom, lua::LuaState& state, gr
     : lua::LuaObject(state), m_app(app), m_zoom(zoom), m_context(context), m_resources(resources),
       m_deviceId(machineIdentifier()), m_keyPressed(state), m_keyReleased(state), m_keyHold(state), m_cursor(state),
       m_multitouchSweep(state), m_multitouchZoom(state), m_clippedText(state), m_objectsTable(state), m_nuked(state),
-      m_worldTable(state), m_deadBlocks(state), m_blockTable(state) {
+      m_worldTable(state), m_deadBlocks(state), m_blockTable(state),
+      m_random(streamSeed(app.os().runOptions().seed, RandomStream::Engine)),
+      m_scriptRandom(app.os().runOptions().seed) {
     inheritGlobals();
     m_world = std::make_unique<PhysicsWorld>(kDefaultGravity);
     m_world->setContactHandler(this);
@@ -60,6 +65,7 @@ GameLua::GameLua(framework::App& app, CameraZoom& zoom, lua::LuaState& state, gr
     registerParticleNatives();
     registerThemeNatives();
     registerDynamicAssetNatives();
+    registerRandomNatives();
     registerTextNatives();
     registerSceneNatives();
     registerAdNatives();

@@ -13,6 +13,7 @@
 #include "MaskedImage.h"
 #include "ObjectTeleporter.h"
 #include "OnlineChecks.h"
+#include "ScriptRandom.h"
 #include "TeleportHost.h"
 #include "ThemeLayer.h"
 #include "Trajectories.h"
@@ -192,8 +193,14 @@ private:
     void registerObjectSettingNatives();
     void registerQueryNatives();
     void registerJointNatives();
+    /// Puts `random` and `randomseed` into the scripts' "math" table (GameLuaRandom.cpp).
+    void registerRandomNatives();
     /// Makes the scripts' environment fall back to the interpreter's globals.
     void inheritGlobals();
+
+    // The scripts' random numbers (GameLuaRandom.cpp).
+    int random(lua::LuaState& lua);
+    void randomseed(int seed);
 
     // Timer and exit (GameLuaTimer.cpp).
     float getGameTimer();
@@ -424,8 +431,11 @@ private:
     std::vector<std::pair<PhysicsBody, PhysicsBody>> m_pendingWelds;
     /// Objects removed while the world stepped, kept until it ends.
     std::vector<std::unique_ptr<GameObject>> m_removedInStep;
-    /// The engine's one source of randomness (pass-through angles), seeded once.
-    std::mt19937 m_random{std::random_device{}()};
+    /// The engine's source of randomness (particles, portal effects, pass-through angles), seeded
+    /// once from the run's seed (see `streamSeed`).
+    std::mt19937 m_random;
+    /// The scripts' `math.random` (GameLuaRandom.cpp).
+    ScriptRandom m_scriptRandom;
     Trajectories m_trajectories;
 
     // Particles (GameLuaParticles.cpp).
@@ -574,7 +584,7 @@ private:
     void checkInstalledAppsOffline(const std::string& list);
     void postDownloadTracking(const std::string& d, const std::string& i, const std::string& b);
     /// The frame's hand-over of the checks' answers: "setInstalledApps", "updateAvailable" and
-    /// settings.downloadTrackingCallDone.
+    /// settings.downloadTrackingCallDone; none in record and replay runs.
     void deliverOnlineResults();
 
     /// The updater is the program "updater" beside the executable.

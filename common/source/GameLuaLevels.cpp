@@ -23,9 +23,11 @@
 #include "util/DataKeys.h"
 #include "util/EncipheredArchive.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace {
@@ -63,6 +65,20 @@ void copyTypedFields(lua::LuaState& lua, int source, int target, std::span<const
         else
             lua.pop(2);
     }
+}
+
+/// The names (string keys) of the table entries of the table at stack index `world`, sorted.
+/// The stack is left as it was.
+std::vector<std::string> objectNames(lua::LuaState& lua, int world) {
+    std::vector<std::string> names;
+    lua.pushNil();
+    while (lua.next(world)) {
+        if (lua.getType(-2) == lua::LuaType::String && lua.getType(-1) == lua::LuaType::Table)
+            names.emplace_back(lua.toString(-2));
+        lua.pop(1);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 /// The file a level name stands for: the virtual path `file` (such as "/levels/level1.lua")
@@ -198,15 +214,17 @@ int GameLua::saveLevel(lua::LuaState& lua) {
     if (lua.getType(kWorld) == lua::LuaType::Table) {
         lua.pushString("world");
         lua.newTable();
-        lua.pushNil();
-        while (lua.next(kWorld)) {
-            if (lua.getType(-1) == lua::LuaType::Table) {
-                const int object = lua.getTop();
-                lua.pushValue(-2);
-                lua.newTable();
-                copyTypedFields(lua, object, object + 2, kObjectFields);
-                lua.setTable(kSavedWorld);
-            }
+        // The objects go in by name: the order a table lists its entries in depends on the order
+        // they went in, so this makes the text depend on the names alone, and a saved level
+        // that is loaded and saved again is written as it was.
+        for (const std::string& name : objectNames(lua, kWorld)) {
+            lua.pushString(name);
+            lua.rawGet(kWorld);
+            const int object = lua.getTop();
+            lua.pushString(name);
+            lua.newTable();
+            copyTypedFields(lua, object, object + 2, kObjectFields);
+            lua.setTable(kSavedWorld);
             lua.pop(1);
         }
         lua.setTable(kSaved);

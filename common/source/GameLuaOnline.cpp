@@ -4,6 +4,8 @@
 
 #include "DownloadConfirmation.h"
 #include "GameList.h"
+#include "framework/App.h"
+#include "framework/OSInterface.h"
 #include "lang/Exception.h"
 #include "lang/Log.h"
 #include "pf/Launcher.h"
@@ -64,6 +66,9 @@ void GameLua::postDownloadTracking(const std::string& d, const std::string& i, c
 }
 
 void GameLua::deliverOnlineResults() {
+    // Which frame an answer arrives in depends on the network: a replay could not repeat it.
+    if (m_app.os().runOptions().reproducible)
+        return;
     if (const std::optional<std::string> response = m_online.takeInstalledAppsResponse())
         if (const std::optional<InstalledGames> games = readServerList(*response))
             callScript("setInstalledApps", {games->names, games->gameCount, *response});

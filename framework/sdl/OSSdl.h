@@ -9,7 +9,8 @@ class SdlHost;
 /// The `framework::OSInterface` of the SDL host: window requests go to the host.
 class OSSdl : public OSInterface {
 public:
-    OSSdl(std::vector<std::string> arguments, SdlHost& host) : OSInterface(std::move(arguments)), m_host(host) {}
+    OSSdl(std::vector<std::string> arguments, const RunOptions& options, SdlHost& host)
+        : OSInterface(std::move(arguments), options), m_host(host) {}
     ~OSSdl() override;
 
     std::string baseDirectory() const override;

@@ -57,7 +57,15 @@ int SdlHost::run() {
 }
 
 int SdlHost::hostMain() {
-    m_os = std::make_unique<OSSdl>(m_commandLine.arguments, *this);
+    if (isReplaying())
+        m_replay = readReplay(m_commandLine.replay);
+    // The game folder becomes the working directory: the file named from where the run started
+    // must stay the one written.
+    if (!m_commandLine.record.empty())
+        m_commandLine.record = std::filesystem::absolute(m_commandLine.record).string();
+    const RunOptions options{runSeed(m_commandLine), m_commandLine.level,
+                             isReplaying() || !m_commandLine.record.empty()};
+    m_os = std::make_unique<OSSdl>(m_commandLine.arguments, options, *this);
     if (m_commandLine.arguments.size() > 1) {
         const std::string error = enterConfigurationFolder(m_commandLine.arguments[1]);
         if (!error.empty()) {
@@ -100,6 +108,7 @@ int SdlHost::hostMain() {
     }
     startApplication();
     mainLoop();
+    printExitReports();
     shutDown();
     return m_quitCode;
 }
@@ -135,7 +144,13 @@ void SdlHost::startApplication() {
     m_app = m_application.createApp(*m_os, *m_context);
     m_app->start();
     updateTitle();
-    if (!m_mouseLocked) {
+    // Activation events that came before the application existed were not delivered to it. Both
+    // record and replay runs start with this activation, so the replay does not hold it.
+    input::activate(*m_app, m_active);
+    if (!m_commandLine.record.empty())
+        m_recorder = std::make_unique<ReplayRecorder>(m_commandLine.record);
+    // A replay holds the mouse position its recording started from.
+    if (!m_mouseLocked && !isReplaying()) {
         int x = 0;
         int y = 0;
         int windowX = 0;
@@ -145,8 +160,6 @@ void SdlHost::startApplication() {
         const SDL_Point position = pixels::fromPoints(m_window, x - windowX, y - windowY);
         input::moveMouse(*m_app, contextView(), position.x, position.y, false, 0, 0);
     }
-    // Activation events that came before the application existed were not delivered to it.
-    input::activate(*m_app, m_active);
 }
 
 void SdlHost::mainLoop() {
@@ -178,6 +191,10 @@ void SdlHost::mainLoop() {
 void SdlHost::frameStep(float dt) {
     if (!m_app)
         return;
+    if (isReplayOver()) {
+        postQuit(0);
+        return;
+    }
     if (m_mouseLocked) {
         if (!m_context->isReady() || m_app->isQuitRequested()) {
             SDL_CaptureMouse(SDL_FALSE);
@@ -190,18 +207,45 @@ void SdlHost::frameStep(float dt) {
     }
     if (!m_context->isReady())
         return;
-    dt = pacing::clampDt(dt);
+    dt = replayStep(pacing::clampDt(dt));
     m_context->setTime(m_context->time() + dt);
     lang::DelayedCall::tick(dt);
+    const std::int64_t updateStart = lang::System::currentTimeMicros();
     m_app->update(dt, *m_context, 3);
+    if (m_commandLine.frameStats)
+        m_frameStats.add(lang::System::currentTimeMicros() - updateStart);
     lang::event::fire(events::kFrame, dt, m_context.get());
     ++m_framesRun;
     if (m_app->isQuitRequested()) {
         SDL_CaptureMouse(SDL_FALSE);
         postQuit(m_app->quitCode());
-    } else if (m_commandLine.frames && m_framesRun >= *m_commandLine.frames) {
+    } else if ((m_commandLine.frames && m_framesRun >= *m_commandLine.frames) || isReplayOver()) {
         postQuit(0);
     }
+}
+
+float SdlHost::replayStep(float dt) {
+    if (isReplaying()) {
+        const ReplayFrame& frame = m_replay[m_replayed++];
+        applyReplayFrame(*m_app, frame);
+        if (!m_commandLine.fixedDt)
+            dt = pacing::clampDt(frame.dt);
+    }
+    if (m_recorder)
+        m_recorder->frame(dt);
+    return dt;
+}
+
+void SdlHost::printExitReports() {
+    if (m_commandLine.stateHash) {
+        if (const auto hash = m_app ? m_app->stateHash() : std::nullopt)
+            std::printf("state hash: %016llx\n", static_cast<unsigned long long>(*hash));
+        else
+            LOG_ERROR("Host", "The application has no state hash");
+    }
+    if (m_commandLine.frameStats)
+        std::printf("%s\n", m_frameStats.summary().c_str());
+    std::fflush(stdout);
 }
 
 void SdlHost::shutDown() {
@@ -229,7 +273,7 @@ void SdlHost::shutDown() {
 
 void SdlHost::reportWindowFailure() {
     LOG_ERROR("Host", "Failed to create main window: %s", SDL_GetError());
-    if (!m_commandLine.frames)
+    if (!isAutomated(m_commandLine))
         SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Error", "Failed to create main window", nullptr);
 }
 
@@ -243,7 +287,7 @@ void SdlHost::showFatalError(const std::string& message) {
         SDL_SetWindowGrab(m_window, SDL_FALSE);
     }
     // An automated run has nobody to close a box: the log line above is its report.
-    if (!m_commandLine.frames)
+    if (!isAutomated(m_commandLine))
         SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Error!", message.c_str(), m_window);
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "framework/FrameStats.h"
 #include "framework/Host.h"
 #include "framework/Input.h"
+#include "framework/Replay.h"
+#include "framework/ReplayRecorder.h"
 #include "framework/SingleInstance.h"
 #include "framework/sdl/CursorTable.h"
 #include "lang/Ref.h"
@@ -47,6 +50,15 @@ private:
     void startApplication();
     void mainLoop();
     void frameStep(float dt);
+    /// Feeds or records the frame's input before its update, which gets `dt`; returns the dt
+    /// the update gets (a replay's own unless `--fixed-dt`).
+    float replayStep(float dt);
+    /// Prints what `--state-hash` and `--frame-stats` ask for, while the application exists.
+    void printExitReports();
+    /// Whether input comes from the replay file rather than the window.
+    bool isReplaying() const { return !m_commandLine.replay.empty(); }
+    /// Whether a replay run has run every frame of its replay.
+    bool isReplayOver() const { return isReplaying() && m_replayed == m_replay.size(); }
     void shutDown();
     void reportWindowFailure();
     void showFatalError(const std::string& message);
@@ -88,6 +100,10 @@ private:
     SDL_Rect m_windowed{};
     int m_quitCode = 0;
     int m_framesRun = 0;
+    std::vector<ReplayFrame> m_replay;
+    size_t m_replayed = 0;
+    std::unique_ptr<ReplayRecorder> m_recorder;
+    FrameStats m_frameStats;
 };
 
 } // namespace framework::sdl

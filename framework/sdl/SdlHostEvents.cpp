@@ -6,7 +6,6 @@
 #include "framework/sdl/WindowPixels.h"
 #include "lang/Log.h"
 #include "lang/UTF.h"
-#include "pf/TextInput.h"
 
 namespace framework::sdl {
 namespace {
@@ -63,7 +62,8 @@ void SdlHost::handleEvent(const SDL_Event& event) {
         SDL_RaiseWindow(m_window);
         return;
     }
-    if (!m_app)
+    // A replay's input stands in for the window's.
+    if (!m_app || isReplaying())
         return;
     switch (event.type) {
     case SDL_KEYDOWN:
@@ -72,7 +72,7 @@ void SdlHost::handleEvent(const SDL_Event& event) {
         break;
     case SDL_TEXTINPUT:
         for (const std::uint32_t code : lang::utf8ToCodePoints(event.text.text))
-            pf::TextInput::type(code);
+            input::type(code);
         break;
     case SDL_MOUSEMOTION: {
         const SDL_Point position = pixels::fromPoints(m_window, event.motion.x, event.motion.y);
@@ -125,7 +125,7 @@ void SdlHost::handleWindowEvent(const SDL_WindowEvent& event) {
         handleSize();
         break;
     case SDL_WINDOWEVENT_LEAVE:
-        if (m_app)
+        if (m_app && !isReplaying())
             input::releaseMouseButtons(*m_app);
         break;
     case SDL_WINDOWEVENT_CLOSE:
@@ -155,7 +155,7 @@ void SdlHost::handleKey(const SDL_KeyboardEvent& key) {
     // Typing first, then the key itself, as a window's key-down message does; auto-repeat types
     // again (a held backspace keeps erasing).
     if (const char32_t typed = controlCharacter(key.keysym.sym); down && typed)
-        pf::TextInput::type(typed);
+        input::type(typed);
     const int code = keyCodeForVirtualKey(virtualKey);
     if (code == kKeyNone)
         return;
@@ -172,7 +172,7 @@ void SdlHost::handleTouch(const SDL_TouchFingerEvent& finger, input::TouchPhase 
 void SdlHost::handleActivation(bool active) {
     // An automated run must end by itself: it does not depend on which window the display
     // gives the focus to (another program's window appearing would otherwise stop it for good).
-    if (!active && m_commandLine.frames)
+    if (!active && isAutomated(m_commandLine))
         return;
     if (active == m_active)
         return;
@@ -245,7 +245,7 @@ void SdlHost::setOrientation(int orientation) {
 void SdlHost::pause() {
     // An automated run must reach its frame count: the application hears of the pause, but the
     // loop does not stop to wait for a resume that may never come.
-    if (!m_commandLine.frames)
+    if (!isAutomated(m_commandLine))
         m_active = false;
     if (m_app) {
         m_app->setActive(false);

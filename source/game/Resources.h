@@ -149,8 +149,12 @@ public:
     int fontHeight() const;
 
     /// Replaces the audio output by one of `format` (the old one is dropped first); a machine
-    /// whose sound device cannot be opened gets one that plays into nothing.
+    /// whose sound device cannot be opened gets one that plays into nothing. After `mute`, the
+    /// output never starts (see `audio::MutedAudioSink`).
     void createAudioOutput(const audio::AudioFormat& format);
+    /// Outputs created from now on are muted: what the scripts learn of sound no longer depends
+    /// on the device's timing, as record and replay runs need.
+    void mute() { m_muted = true; }
     /// Replaces the audio input likewise.
     void createAudioInput(const audio::AudioFormat& format);
     /// Makes the clip `name` of the WAV or MP3 `file`, decoded while it plays (`streamed`) or now
@@ -247,6 +251,7 @@ private:
     gr::Context& m_context;
     ClipRect m_clipRect;
     lang::Ref<audio::AudioOutput> m_audioOutput;
+    bool m_muted = false;
     lang::Ref<audio::AudioInput> m_audioInput;
     /// Counted, so that releasing the font in use cannot leave it dangling.
     lang::Ref<IFont> m_currentFont;

@@ -6,6 +6,7 @@
 #include "audio/AudioOutput.h"
 #include "audio/AudioReader.h"
 #include "audio/CompositeAudioClip.h"
+#include "audio/MutedAudioSink.h"
 #include "io/BundleInputStream.h"
 #include "io/FileType.h"
 #include "io/IOException.h"
@@ -17,7 +18,8 @@ namespace game {
 void Resources::createAudioOutput(const audio::AudioFormat& format) {
     // The old device goes first: two outputs may not hold the sound device at once.
     m_audioOutput = nullptr;
-    m_audioOutput = audio::openAudioOutput(format);
+    m_audioOutput = m_muted ? new audio::AudioOutput(format, std::make_unique<audio::MutedAudioSink>())
+                            : audio::openAudioOutput(format);
 }
 
 void Resources::createAudioInput(const audio::AudioFormat& format) {

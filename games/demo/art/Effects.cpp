@@ -80,7 +80,7 @@ std::vector<Picture> effectPictures() {
             dot("PARTICLE_SLINGDOT", 10, 0.95f),
             splinter("PARTICLE_WOOD", {0.85f, 0.62f, 0.34f}, {0.52f, 0.32f, 0.14f}),
             splinter("PARTICLE_STONE", {0.72f, 0.73f, 0.76f}, {0.42f, 0.44f, 0.48f}),
-            splinter("PARTICLE_ICE", {0.90f, 0.97f, 1.0f, 0.9f}, {0.55f, 0.80f, 0.95f, 0.9f}),
+            splinter("PARTICLE_ICE", {0.82f, 0.98f, 0.95f, 0.9f}, {0.40f, 0.76f, 0.78f, 0.9f}),
             dust(),
             feather(),
             sparkle(),

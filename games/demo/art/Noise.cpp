@@ -7,19 +7,6 @@ namespace art {
 
 namespace {
 
-// Integer hash of a lattice point to 0..1: no library random generator, so that the pictures
-// come out identical from every build.
-float latticeValue(int x, int y, int seed) {
-    std::uint32_t h = static_cast<std::uint32_t>(x) * 0x8DA6B343u ^ static_cast<std::uint32_t>(y) * 0xD8163841u ^
-                      static_cast<std::uint32_t>(seed) * 0xCB1AB31Fu;
-    h ^= h >> 15;
-    h *= 0x2C1B3C6Du;
-    h ^= h >> 12;
-    h *= 0x297A2D39u;
-    h ^= h >> 15;
-    return static_cast<float>(h & 0xFFFFFFu) / static_cast<float>(0xFFFFFFu);
-}
-
 float smooth(float t) { return t * t * (3 - 2 * t); }
 
 int wrap(int value, int period) {
@@ -31,14 +18,27 @@ int wrap(int value, int period) {
 
 } // namespace
 
+// An integer hash rather than a library random generator, so that the pictures come out identical
+// from every build.
+float hashUnit(int x, int y, int seed) {
+    std::uint32_t h = static_cast<std::uint32_t>(x) * 0x8DA6B343u ^ static_cast<std::uint32_t>(y) * 0xD8163841u ^
+                      static_cast<std::uint32_t>(seed) * 0xCB1AB31Fu;
+    h ^= h >> 15;
+    h *= 0x2C1B3C6Du;
+    h ^= h >> 12;
+    h *= 0x297A2D39u;
+    h ^= h >> 15;
+    return static_cast<float>(h & 0xFFFFFFu) / static_cast<float>(0xFFFFFFu);
+}
+
 float noise(float x, float y, int seed, int periodX) {
     const float fx = std::floor(x), fy = std::floor(y);
     const int x0 = static_cast<int>(fx), y0 = static_cast<int>(fy);
     const float tx = smooth(x - fx), ty = smooth(y - fy);
     const int left = wrap(x0, periodX), right = wrap(x0 + 1, periodX);
-    const float top = latticeValue(left, y0, seed) + (latticeValue(right, y0, seed) - latticeValue(left, y0, seed)) * tx;
+    const float top = hashUnit(left, y0, seed) + (hashUnit(right, y0, seed) - hashUnit(left, y0, seed)) * tx;
     const float bottom =
-        latticeValue(left, y0 + 1, seed) + (latticeValue(right, y0 + 1, seed) - latticeValue(left, y0 + 1, seed)) * tx;
+        hashUnit(left, y0 + 1, seed) + (hashUnit(right, y0 + 1, seed) - hashUnit(left, y0 + 1, seed)) * tx;
     return top + (bottom - top) * ty;
 }
 

@@ -2,6 +2,10 @@
 
 namespace art {
 
+/// A value in 0..1 that looks random but is fixed by (x, y, seed) on every machine: for the
+/// placement of cracks, chips and other details that must come out the same in every build.
+float hashUnit(int x, int y, int seed);
+
 /// Smooth value noise in 0..1 at (x, y), the same for the same arguments on every machine.
 /// `seed` picks an independent pattern. With `periodX` > 0 the pattern repeats every `periodX`
 /// units along x (for pictures that tile side by side).

@@ -34,6 +34,25 @@ Shape taperedStroke(Point from, Point to, float fromRadius, float toRadius) {
     };
 }
 
+Shape turnedRect(float cx, float cy, float length, float breadth, float angle) {
+    const float ux = std::cos(angle) * length / 2, uy = std::sin(angle) * length / 2;
+    const float vx = -std::sin(angle) * breadth / 2, vy = std::cos(angle) * breadth / 2;
+    return polygon({{cx - ux - vx, cy - uy - vy},
+                    {cx + ux - vx, cy + uy - vy},
+                    {cx + ux + vx, cy + uy + vy},
+                    {cx - ux + vx, cy - uy + vy}});
+}
+
+Shape star(float cx, float cy, float outerRadius, float innerRadius) {
+    constexpr float kTau = 6.2831853f;
+    std::vector<Point> corners;
+    for (int i = 0; i < 10; ++i) {
+        const float angle = -kTau / 4 + i * kTau / 10, radius = i % 2 == 0 ? outerRadius : innerRadius;
+        corners.push_back({cx + radius * std::cos(angle), cy + radius * std::sin(angle)});
+    }
+    return polygon(std::move(corners));
+}
+
 Shape polygon(std::vector<Point> corners) {
     return [corners = std::move(corners)](float x, float y) {
         // The distance to the nearest side, negative when an upward ray crossing count says inside.
@@ -60,8 +79,32 @@ Shape intersect(Shape a, Shape b) {
     return [a = std::move(a), b = std::move(b)](float x, float y) { return std::max(a(x, y), b(x, y)); };
 }
 
+Shape subtract(Shape shape, Shape cut) {
+    return [shape = std::move(shape), cut = std::move(cut)](float x, float y) {
+        return std::max(shape(x, y), -cut(x, y));
+    };
+}
+
 Shape grow(Shape shape, float amount) {
     return [shape = std::move(shape), amount](float x, float y) { return shape(x, y) - amount; };
+}
+
+Shape outline(Shape shape, float halfWidth) {
+    return [shape = std::move(shape), halfWidth](float x, float y) { return std::abs(shape(x, y)) - halfWidth; };
+}
+
+Point edgePoint(const Shape& shape, float cx, float cy, float angle) {
+    const float dx = std::cos(angle), dy = std::sin(angle);
+    // The distance is exact enough near the edge and never overshoots inside a convex shape, so
+    // stepping by it (at least a little) lands on the edge.
+    float travelled = 0;
+    for (int step = 0; step < 200; ++step) {
+        const float distance = shape(cx + dx * travelled, cy + dy * travelled);
+        if (distance >= -0.05f)
+            break;
+        travelled += std::max(-distance, 0.1f);
+    }
+    return {cx + dx * travelled, cy + dy * travelled};
 }
 
 } // namespace art

@@ -19,6 +19,12 @@ Shape roundedRect(float x0, float y0, float x1, float y1, float radius);
 /// A stroke from `from` to `to` whose half-width changes linearly from `fromRadius` to
 /// `toRadius`, with round ends.
 Shape taperedStroke(Point from, Point to, float fromRadius, float toRadius);
+/// A `length` x `breadth` rectangle around (cx, cy), its length turned `angle` radians from the
+/// x axis towards y (clockwise on screen).
+Shape turnedRect(float cx, float cy, float length, float breadth, float angle);
+/// A five-pointed star around (cx, cy), one point straight up, its points `outerRadius` and the
+/// notches between them `innerRadius` from the centre; sharp-cornered (grow it to round them).
+Shape star(float cx, float cy, float outerRadius, float innerRadius);
 /// The polygon through `corners` (either winding; simple polygons only).
 Shape polygon(std::vector<Point> corners);
 
@@ -26,7 +32,15 @@ Shape polygon(std::vector<Point> corners);
 Shape unite(Shape a, Shape b);
 /// Only what is inside both shapes.
 Shape intersect(Shape a, Shape b);
+/// What is inside `shape` but not inside `cut`.
+Shape subtract(Shape shape, Shape cut);
 /// `shape` grown by `amount` pixels (shrunk when negative); growing rounds convex corners.
 Shape grow(Shape shape, float amount);
+/// A band `halfWidth` pixels to either side of `shape`'s edge: rings, arcs and outlines.
+Shape outline(Shape shape, float halfWidth);
+
+/// Where the ray from (cx, cy) at `angle` (radians, y downwards) first leaves `shape`, found by
+/// stepping along it; (cx, cy) must lie inside the shape.
+Point edgePoint(const Shape& shape, float cx, float cy, float angle);
 
 } // namespace art

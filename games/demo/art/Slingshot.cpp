@@ -31,7 +31,8 @@ Picture arm(const char* name, float bottomX, float topX, float tone) {
 
 Picture trunk() {
     Canvas canvas(24, 70);
-    canvas.fill(unite(taperedStroke({12, 3}, {12, 60}, 5, 6.5f), ellipse(12, 64, 10, 5)), bark(kLightWood, kDarkWood, 12));
+    canvas.fill(unite(taperedStroke({12, 3}, {12, 60}, 5, 6.5f), ellipse(12, 64, 10, 5)),
+                bark(kLightWood, kDarkWood, 12));
     return {"sling_base", canvas, 12, 3};
 }
 

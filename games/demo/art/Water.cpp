@@ -1,5 +1,6 @@
 // Water: a tile of the surface that the game repeats along the water line, the drops of a splash,
 // and an island standing out of the water.
+#include "Materials.h"
 #include "Noise.h"
 #include "Paints.h"
 #include "Pictures.h"
@@ -47,11 +48,7 @@ Picture drop() {
 Picture island() {
     constexpr int kWidth = 7 * kPixelsPerUnit, kHeight = 5 * kPixelsPerUnit;
     Canvas canvas(kWidth, kHeight);
-    canvas.fill(roundedRect(0, 0, kWidth, kHeight + 12, 12), [](float x, float y, float distance) {
-        const float strata = fractalNoise(x / 40, y / 9, 101, 3);
-        const Colour rock = mix({0.58f, 0.54f, 0.48f}, {0.36f, 0.33f, 0.30f}, strata * 0.8f + 0.3f * y / kHeight);
-        return shade(rock, 1 - 0.3f * rim(distance, 4));
-    });
+    canvas.fill(roundedRect(0, 0, kWidth, kHeight + 12, 12), rockPaint(kHeight));
     const auto turfDepth = [](float x) { return 9 + 3 * noise(x / 7, 0.5f, 103); };
     canvas.fill(
         intersect(roundedRect(0, 0, kWidth, kHeight, 12), [=](float x, float y) { return y - turfDepth(x); }),

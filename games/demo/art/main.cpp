@@ -20,13 +20,9 @@ void writePictures(const std::filesystem::path& folder) {
             std::filesystem::remove(entry.path());
     std::ofstream pivots(folder / "pivots.txt");
     pivots << "# name x y: each sprite's pivot in pixels from its top-left corner\n";
-    for (const auto& group :
-         {art::blockPictures(), art::creaturePictures(), art::slingshotPictures(), art::sceneryPictures(),
-          art::effectPictures(), art::portalPictures(), art::waterPictures()}) {
-        for (const art::Picture& picture : group) {
-            picture.canvas.savePng((folder / (picture.name + ".png")).string());
-            pivots << picture.name << ' ' << picture.pivotX << ' ' << picture.pivotY << '\n';
-        }
+    for (const art::Picture& picture : art::allPictures()) {
+        picture.canvas.savePng((folder / (picture.name + ".png")).string());
+        pivots << picture.name << ' ' << picture.pivotX << ' ' << picture.pivotY << '\n';
     }
     if (!pivots.flush())
         throw std::runtime_error("cannot write " + (folder / "pivots.txt").string());

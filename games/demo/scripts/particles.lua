@@ -43,13 +43,16 @@ particles = {
     -- A block breaking: splinters of its material.
     wood = burst("PARTICLE_WOOD"),
     stone = burst("PARTICLE_STONE"),
-    ice = burst("PARTICLE_ICE"),
+    glass = burst("PARTICLE_ICE"),
     -- A puff of dust where something lands hard.
     dust = effect("PARTICLE_DUST", 0.7, -30, 1, { 0.5, 0.8 }, { 1.4, 2.0 }, "emitter_box",
                   { minVelX = -40, maxVelX = 40, minVelY = -50, maxVelY = -10 }),
     -- Feathers of a bird that hit something.
     feathers = effect("PARTICLE_FEATHER", 1.6, 90, 4, { 0.7, 1.1 }, { 0.6, 0.9 }, "emitter_circle",
                       { minVel = 30, maxVel = 120 }),
+    -- A black bird's blast: a ring of sparks and dust flung far.
+    blast = effect("PARTICLE_SPARKLE", 0.8, 120, 6, { 1.4, 2.0 }, { 0.3, 0.6 }, "emitter_circle",
+                   { minVel = 180, maxVel = 420 }),
     -- A target popping: sparkles in every direction.
     sparkles = effect("PARTICLE_SPARKLE", 0.9, 60, 6, { 1.0, 1.4 }, { 0.2, 0.4 }, "emitter_circle",
                       { minVel = 80, maxVel = 200 }),

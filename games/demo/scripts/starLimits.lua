@@ -1,4 +1,17 @@
--- Scores each level needs for one, two and three stars, by the level's file name.
-demo = { 1000, 2500, 5000 }
-portals = { 1000, 2500, 5000 }
-water = { 1000, 2500, 4000 }
+-- Scores each level needs for one, two and three stars, by the level's name.
+meadow_01 = { 20000, 30000, 40000 }
+meadow_02 = { 20000, 30000, 40000 }
+meadow_03 = { 20000, 30000, 40000 }
+meadow_04 = { 20000, 30000, 40000 }
+meadow_05 = { 20000, 30000, 40000 }
+meadow_06 = { 20000, 30000, 40000 }
+meadow_07 = { 20000, 30000, 40000 }
+meadow_08 = { 20000, 30000, 40000 }
+dunes_01 = { 20000, 30000, 40000 }
+dunes_02 = { 20000, 30000, 40000 }
+dunes_03 = { 20000, 30000, 40000 }
+dunes_04 = { 20000, 30000, 40000 }
+dunes_05 = { 20000, 30000, 40000 }
+dunes_06 = { 20000, 30000, 40000 }
+dunes_07 = { 20000, 30000, 40000 }
+dunes_08 = { 20000, 30000, 40000 }

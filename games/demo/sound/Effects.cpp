@@ -1,6 +1,7 @@
-// The game's sound effects. Each is normalised to the same peak; the game's script balances them
-// with its play volumes.
+// The sounds of the world's objects: the slingshot's launch, impacts on each material, blocks of
+// each material breaking, a target popping, rolling, portals and splashes.
 #include "Biquad.h"
+#include "Effect.h"
 #include "Envelope.h"
 #include "Instruments.h"
 #include "Noise.h"
@@ -8,17 +9,11 @@
 #include "Sounds.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace sound {
 
 namespace {
-
-constexpr float kEffectPeak = 0.89f; // about 1 dB below full scale
-
-Sound normalised(Sound sound) {
-    sound.normalise(kEffectPeak);
-    return sound;
-}
 
 // The band stretching: a low saw that twangs down with a wobble, under a whoosh of noise whose band
 // sweeps up and down as the bird leaves.
@@ -46,20 +41,41 @@ Sound impact(const std::vector<Mode>& modes, double seconds, double crackCentre,
     return normalised(sound);
 }
 
-// A block giving way: a dull thud, a crunch of noise, and splinters falling off for half a second,
-// each a short crack of its own pitch, ever quieter.
-Sound breaking() {
-    const double length = 0.8;
-    Sound sound = modalHit({{85, 0.07, 1}, {170, 0.05, 0.6}, {330, 0.03, 0.3}}, length);
-    sound.mix(noiseBurst(length, 1400, 0.6, 0.09, 53), 0, 2.5f);
-    Noise chance(59);
-    const int splinters = 14;
-    for (int i = 0; i < splinters; ++i) {
-        const double at = 0.03 + 0.5 * i / splinters + 0.02 * chance.nextUnit();
-        const double centre = 800 + 3200 * chance.nextUnit();
-        const Sound crack = noiseBurst(0.06, centre, 2.0, 0.008 + 0.02 * chance.nextUnit(), 60 + i);
-        sound.mix(crack, framesOf(at), 2.2f * (1 - 0.7f * i / splinters));
+// How a material gives way: the thud of the block (its resonances), the crunch of the break (a
+// band of noise around `crunchCentre`), and the pieces falling off after it: `pieces` of them
+// between `pieceLow` and `pieceHigh` hertz over `spread` seconds, ringing as shards of glass do or
+// cracking short as splinters and grit do.
+struct Fracture {
+    std::vector<Mode> thud;
+    double crunchCentre;
+    float crunchGain;
+    int pieces;
+    double pieceLow, pieceHigh, spread;
+    bool ringing;
+    std::uint32_t seed;
+};
+
+// A block giving way: the thud, the crunch, and the pieces, each of its own pitch and ever quieter.
+Sound breaking(const Fracture& fracture) {
+    const double length = 0.9;
+    Sound sound = modalHit(fracture.thud, length);
+    sound.mix(noiseBurst(length, fracture.crunchCentre, 0.6, 0.09, fracture.seed), 0, fracture.crunchGain);
+    Noise chance(fracture.seed + 1);
+    for (int i = 0; i < fracture.pieces; ++i) {
+        const double at = 0.03 + fracture.spread * i / fracture.pieces + 0.02 * chance.nextUnit();
+        const double pitch = fracture.pieceLow + (fracture.pieceHigh - fracture.pieceLow) * chance.nextUnit();
+        const float fall = 1 - 0.7f * i / fracture.pieces;
+        if (fracture.ringing) {
+            // A shard's overtones sit at inharmonic ratios, like a small plate's.
+            const Sound shard =
+                modalHit({{pitch, 0.06, 1}, {pitch * 1.59, 0.04, 0.6}, {pitch * 2.41, 0.03, 0.4}}, 0.25);
+            sound.mix(shard, framesOf(at), 0.35f * fall);
+        } else {
+            const Sound crack = noiseBurst(0.06, pitch, 2.0, 0.008 + 0.02 * chance.nextUnit(), fracture.seed + 2 + i);
+            sound.mix(crack, framesOf(at), 2.2f * fall);
+        }
     }
+    sound.fadeOut(0.05);
     return normalised(sound);
 }
 
@@ -76,28 +92,6 @@ Sound targetPop() {
         const float voice = squeak.next(fall) * adsr(t - 0.08, 0.22, 0.02, 0.1, 0.6f, 0.08);
         return pop + 0.35f * voice;
     });
-    return normalised(sound);
-}
-
-// The level won: a rising C major arpeggio on the lead, then the octave held over a plucked chord
-// and a glockenspiel's sparkle.
-Sound winJingle() {
-    Sound sound(1, framesOf(2.0));
-    const int arpeggio[] = {60, 64, 67};
-    const double step = 0.11;
-    for (int i = 0; i < 3; ++i)
-        sound.mix(lead(noteFrequency(arpeggio[i] + 12), step * 0.9), framesOf(i * step), 0.8f);
-    const double chordAt = 3 * step;
-    sound.mix(lead(noteFrequency(84), 0.9), framesOf(chordAt));
-    for (const int note : {60, 64, 67, 72})
-        sound.mix(pluck(noteFrequency(note), 1.4, note), framesOf(chordAt + 0.012 * (note - 60)), 0.45f);
-    for (const int note : {84, 88, 91, 96}) {
-        const double f = noteFrequency(note);
-        // A glockenspiel bar's overtones are far from harmonic: 2.76 and 5.40 times its pitch.
-        const Sound bar = modalHit({{f, 0.5, 1}, {f * 2.756, 0.2, 0.35}, {f * 5.404, 0.08, 0.15}}, 1.2);
-        sound.mix(bar, framesOf(chordAt + 0.05 * (note - 84) / 4.0), 0.25f);
-    }
-    sound.fadeOut(0.1);
     return normalised(sound);
 }
 
@@ -165,7 +159,7 @@ Sound splash() {
 
 } // namespace
 
-std::vector<NamedSound> effectSounds() {
+std::vector<NamedSound> objectSounds() {
     std::vector<NamedSound> sounds;
     sounds.push_back({"launch", launch(), false});
     sounds.push_back(
@@ -175,13 +169,22 @@ std::vector<NamedSound> effectSounds() {
     sounds.push_back(
         {"impact_stone", impact({{70, 0.08, 1}, {145, 0.06, 0.7}, {310, 0.04, 0.4}}, 0.5, 700, 0.05, 2.5f), false});
     sounds.push_back(
-        {"impact_ice",
+        {"impact_glass",
          impact({{1320, 0.18, 1}, {2210, 0.12, 0.7}, {3470, 0.09, 0.5}, {5030, 0.06, 0.35}, {6280, 0.05, 0.2}}, 0.7,
                 4000, 0.004, 1.5f),
          false});
-    sounds.push_back({"break", breaking(), false});
+    sounds.push_back(
+        {"break_wood",
+         breaking({{{85, 0.07, 1}, {170, 0.05, 0.6}, {330, 0.03, 0.3}}, 1400, 2.5f, 14, 800, 4000, 0.5, false, 53}),
+         false});
+    sounds.push_back({"break_glass",
+                      breaking({{{900, 0.05, 0.5}, {1900, 0.04, 0.4}}, 5000, 1.6f, 18, 2200, 6500, 0.45, true, 113}),
+                      false});
+    sounds.push_back(
+        {"break_stone",
+         breaking({{{55, 0.12, 1}, {110, 0.08, 0.7}, {240, 0.05, 0.35}}, 600, 3.0f, 22, 300, 1600, 0.65, false, 127}),
+         false});
     sounds.push_back({"target", targetPop(), false});
-    sounds.push_back({"win", winJingle(), false});
     sounds.push_back({"roll", rolling(), true});
     sounds.push_back({"portal", portalWhoosh(), false});
     sounds.push_back({"splash", splash(), false});

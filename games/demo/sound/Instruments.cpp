@@ -95,6 +95,21 @@ Sound bass(double frequency, double held) {
     }));
 }
 
+Sound bell(double frequency, double seconds) {
+    return modalHit({{frequency, 0.5, 1}, {frequency * 2.756, 0.2, 0.35}, {frequency * 5.404, 0.08, 0.15}}, seconds);
+}
+
+Sound pad(double frequency, double held) {
+    const double release = 0.8;
+    Oscillator first(Waveform::Saw), second(Waveform::Saw, 0.5, 0.31), body(Waveform::Triangle);
+    Biquad tone(FilterKind::LowPass, std::min(frequency * 3, 2400.0), 0.6);
+    return finished(Sound::generate(held + release, [&](double t) {
+        const float raw =
+            0.3f * (first.next(frequency * 1.004) + second.next(frequency * 0.996)) + 0.6f * body.next(frequency);
+        return tone.process(raw) * adsr(t, held, 0.45, 0.5, 0.8f, release);
+    }));
+}
+
 Sound kick() {
     Oscillator body(Waveform::Sine);
     Noise noise(7);

@@ -39,6 +39,14 @@ Sound lead(double frequency, double held);
 /// that closes after the attack.
 Sound bass(double frequency, double held);
 
+/// A glockenspiel bar at `frequency` ringing for `seconds`: a bright strike whose overtones sit
+/// at the bar's inharmonic 2.76 and 5.40 times its pitch.
+Sound bell(double frequency, double seconds);
+
+/// A soft pad held for `held` seconds: two detuned saws and a triangle through a gentle low pass,
+/// swelling in slowly and fading out over a long release; for calm chords.
+Sound pad(double frequency, double held);
+
 /// A bass drum: a sine that falls quickly from 150 to 45 Hz, with a short click on top.
 Sound kick();
 /// A snare drum: band-passed noise for the wires over a short tone for the head.

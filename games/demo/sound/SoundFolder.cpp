@@ -3,7 +3,17 @@
 #include "Sounds.h"
 #include "WavFile.h"
 
+#include <utility>
+
 namespace sound {
+
+std::vector<NamedSound> effectSounds() {
+    std::vector<NamedSound> sounds;
+    for (auto* group : {objectSounds, birdSounds, jingleSounds})
+        for (NamedSound& named : group())
+            sounds.push_back(std::move(named));
+    return sounds;
+}
 
 std::vector<std::string> writeSoundFolder(const std::filesystem::path& folder) {
     std::filesystem::create_directories(folder);
@@ -13,6 +23,7 @@ std::vector<std::string> writeSoundFolder(const std::filesystem::path& folder) {
             std::filesystem::remove(entry.path());
     std::vector<NamedSound> sounds = effectSounds();
     sounds.push_back(music());
+    sounds.push_back(menuMusic());
     std::vector<std::string> names;
     for (const NamedSound& named : sounds) {
         writeWav(named.sound, folder / (named.name + ".wav"));

@@ -15,12 +15,20 @@ struct NamedSound {
     bool loops;
 };
 
-/// The game's sound effects, all mono: the slingshot's launch, the impacts on wood, stone and ice,
-/// a block breaking, a target popping, the jingle of a won level, the rolling loop, the whoosh of a
-/// portal and a splash into water.
+/// The game's sound effects, all mono: the objects' sounds, then the birds', then the jingles.
 std::vector<NamedSound> effectSounds();
 
-/// The background music: a stereo loop of eight bars with melody, bass and drums.
+/// The slingshot's launch, the impacts on wood, stone and glass, blocks of each of those breaking,
+/// a target popping, the rolling loop, the whoosh of a portal and a splash into water.
+std::vector<NamedSound> objectSounds();
+/// The birds' abilities: the dash, the split and the blast.
+std::vector<NamedSound> birdSounds();
+/// The jingles of a level won and lost, a star awarded and a button's click.
+std::vector<NamedSound> jingleSounds();
+
+/// The levels' music: a lively stereo loop of eight bars with melody, bass and drums.
 NamedSound music();
+/// The menus' music: a calm stereo loop of eight bars of pads, bells and a soft bass.
+NamedSound menuMusic();
 
 } // namespace sound

@@ -12,7 +12,7 @@ namespace {
 const char* const kUsage =
     "Usage: demo-sound FOLDER\n"
     "Synthesises the demo game's sounds into FOLDER (created if missing) as 16-bit 44.1 kHz WAV files:\n"
-    "the effects (mono) and music.wav (a stereo loop, for encoding to MP3).\n";
+    "the effects (mono), music.wav and music_menu.wav (stereo loops, for encoding to MP3).\n";
 
 } // namespace
 

@@ -2,54 +2,21 @@
 // display the tests run under (CI gives them a virtual one), or SDL's offscreen driver without.
 #include "AudioFiles.h"
 #include "GameHarness.h"
-
-#include <SDL.h>
-#include <SDL_image.h>
-#include <sys/wait.h>
+#include "TumbleRun.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <climits>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
 namespace {
 
-struct Outcome {
-    int exitCode = -1;
-    std::string output;
-};
-
-/// Runs `arguments` after the executable from the build folder, with the application-data
-/// folder in `home` and the variables of `environment` ("NAME=value ..."), and collects its exit
-/// code and its output. In sanitizer builds the child
-/// runs without leak detection: the system's OpenGL stack leaks at exit (a bare SDL program that
-/// makes one GL context shows the same 7 KB); the game's own code is leak-checked by game_tests.
-Outcome runTumble(const std::string& arguments, const std::string& home, const std::string& environment = {}) {
-    // A nested xvfb-run per child would race with the other tests' servers: use the display
-    // the tests already have.
-    const bool display = std::getenv("DISPLAY") != nullptr;
-    const std::string command = "cd '" TUMBLE_BUILD_DIR "' && XDG_DATA_HOME='" + home +
-                                "' ASAN_OPTIONS=\"${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0\" "
-                                "SDL_AUDIODRIVER=dummy " +
-                                environment + " " + (display ? "" : "SDL_VIDEODRIVER=offscreen ") + "bin/tumble " +
-                                arguments + " 2>&1";
-    Outcome run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    std::array<char, 4096> buffer{};
-    while (const size_t count = std::fread(buffer.data(), 1, buffer.size(), pipe))
-        run.output.append(buffer.data(), count);
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+using endtoend::loadPicture;
+using endtoend::Outcome;
+using endtoend::runTumble;
 
 struct Pixel {
     int r, g, b;
@@ -66,17 +33,6 @@ void expectPixel(SDL_Surface* surface, int x, int y, Pixel expected, const char*
     EXPECT_NEAR(found.r, expected.r, 3) << what;
     EXPECT_NEAR(found.g, expected.g, 3) << what;
     EXPECT_NEAR(found.b, expected.b, 3) << what;
-}
-
-// The PNG file `file` in RGBA32 pixels, or null (a failure of the test) when it does not load.
-SDL_Surface* loadPicture(const std::string& file) {
-    SDL_Surface* loaded = IMG_Load(file.c_str());
-    EXPECT_NE(loaded, nullptr) << IMG_GetError();
-    if (!loaded)
-        return nullptr;
-    SDL_Surface* picture = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGBA32, 0);
-    SDL_FreeSurface(loaded);
-    return picture;
 }
 
 // Where the near-white pixels of a box lie: text drawn in white over the scene.

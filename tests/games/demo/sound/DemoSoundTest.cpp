@@ -1,11 +1,12 @@
 // The sound generator of the demo game: it writes every sound the game's script loads as a WAV
-// file the engine's mixer plays as it is, the loops repeat without a seam, and the instruments
-// sound at the pitches asked for.
+// file the engine's mixer plays as it is, the loops repeat without a seam, the materials sound
+// from bright glass down to stone, and the instruments sound at the pitches asked for.
 #include "Biquad.h"
 #include "Instruments.h"
 #include "Noise.h"
 #include "Oscillator.h"
 #include "SoundFolder.h"
+#include "Sounds.h"
 #include "WorkingFolder.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +17,9 @@
 #include <fstream>
 #include <iterator>
 #include <set>
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -82,11 +85,13 @@ TEST(DemoSoundTest, EverySoundTheGameLoadsIsAWavTheMixerPlaysAsItIs) {
         std::uint32_t channels;
         bool loops;
     };
-    // The clip names gamelogic.lua loads and the build ships (music.wav becomes music.mp3).
+    // The clip names the game's scripts load and the build ships (the music's WAVs become MP3s).
     const Case cases[] = {
-        {"launch", 1, false}, {"impact_wood", 1, false}, {"impact_stone", 1, false}, {"impact_ice", 1, false},
-        {"break", 1, false},  {"target", 1, false},      {"win", 1, false},          {"roll", 1, true},
-        {"portal", 1, false}, {"splash", 1, false},      {"music", 2, true},
+        {"launch", 1, false},     {"impact_wood", 1, false}, {"impact_glass", 1, false}, {"impact_stone", 1, false},
+        {"break_wood", 1, false}, {"break_glass", 1, false}, {"break_stone", 1, false},  {"target", 1, false},
+        {"win", 1, false},        {"lose", 1, false},        {"star", 1, false},         {"roll", 1, true},
+        {"portal", 1, false},     {"splash", 1, false},      {"dash", 1, false},         {"split", 1, false},
+        {"blast", 1, false},      {"click", 1, false},       {"music", 2, true},         {"music_menu", 2, true},
     };
     testsupport::WorkingFolder folder;
     std::filesystem::create_directories("sounds");
@@ -122,6 +127,37 @@ TEST(DemoSoundTest, EverySoundTheGameLoadsIsAWavTheMixerPlaysAsItIs) {
                     << c.name << " starts or ends with a click: " << channel.front() << ", " << channel.back();
         }
     }
+}
+
+// The typical frequency of a mono sound (hertz): the rate of its slope over its level, which is the
+// frequency for a sine and leans towards the loud part of the spectrum for anything else.
+double brightness(const sound::Sound& clip) {
+    double slope = 0, level = 0;
+    for (int frame = 1; frame < clip.frames(); ++frame) {
+        const double step = clip.sample(frame, 0) - clip.sample(frame - 1, 0);
+        slope += step * step;
+        level += clip.sample(frame, 0) * clip.sample(frame, 0);
+    }
+    return sound::kSampleRate / 6.28318530717958647692 * std::sqrt(slope / level);
+}
+
+// Each material sounds like itself: glass rings above wood and stone when struck, and breaking glass
+// tinkles above splintering wood, which cracks above crumbling stone. A material's sound under
+// another's name shows here.
+TEST(DemoSoundTest, MaterialsSoundFromBrightGlassDownToStone) {
+    const std::vector<sound::NamedSound> effects = sound::effectSounds();
+    const auto named = [&](const std::string& name) -> const sound::Sound& {
+        const auto found = std::find_if(effects.begin(), effects.end(), [&](const auto& e) { return e.name == name; });
+        if (found == effects.end())
+            throw std::runtime_error("no effect " + name);
+        return found->sound;
+    };
+    const std::pair<const char*, const char*> brighterThan[] = {{"impact_glass", "impact_wood"},
+                                                                {"impact_glass", "impact_stone"},
+                                                                {"break_glass", "break_wood"},
+                                                                {"break_wood", "break_stone"}};
+    for (const auto& [brighter, darker] : brighterThan)
+        EXPECT_GT(brightness(named(brighter)), 1.5 * brightness(named(darker))) << brighter << " over " << darker;
 }
 
 // A filtered loop is what the filter makes of the loop repeated for ever: filtering the loop three
