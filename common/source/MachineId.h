@@ -7,3 +7,4 @@
 /// none, as 64 lower-case hex digits. The same on every run on one machine; the raw machine id
 /// is never shown.
 std::string machineIdentifier();
+
