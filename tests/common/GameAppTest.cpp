@@ -327,9 +327,10 @@ TEST_F(GameAppTest, TheForegroundStartsAndStopsTheScriptsAudioOutput) {
     EXPECT_FALSE(output.isRunning());
 }
 
-// A record or replay run: the level asked for is there before the game logic runs, and the
-// scripts' sound answers the same whatever the device does, as though nothing could play.
-TEST_F(GameAppTest, AReproducibleRunStartsItsLevelAndIsSilent) {
+// A record or replay run: the level asked for is there before the game logic runs, the scripts'
+// sound answers the same whatever the device does, as though nothing could play, and the game
+// timer counts the frames' time.
+TEST_F(GameAppTest, AReproducibleRunStartsItsLevelIsSilentAndTimesByFrames) {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     gametest::writeFile("tone.wav", audiotest::samplesWav(std::vector<std::int16_t>(441, 100)));
     gametest::writeScript("common/gamelogic.lua", std::string(kGameLogic) + R"(
@@ -344,6 +345,9 @@ TEST_F(GameAppTest, AReproducibleRunStartsItsLevelAndIsSilent) {
     EXPECT_EQ(game().getNumber("handle"), -1.0f);
     EXPECT_FALSE(game().getBoolean("playing"));
     EXPECT_FALSE(app->resources().audioOutput()->isRunning());
+    context->setTime(2.5f);
+    run("timer = getGameTimer()");
+    EXPECT_EQ(game().getNumber("timer"), 3.0f);
 }
 
 TEST_F(GameAppTest, VolumeKeysStepTheOutputsVolumeFromWhereTheScriptsLeftIt) {

@@ -46,6 +46,18 @@ TEST(TumbleExecutableTest, VersionHelpAndBadOptions) {
     EXPECT_NE(bad.output.find("--frames needs a positive whole number"), std::string::npos);
 }
 
+// A replay that cannot be played fails the run before anything starts, saying where and why.
+TEST(TumbleExecutableTest, ABadReplayFailsTheRun) {
+    const std::string file = "/tmp/tumble-bad-" + std::to_string(getpid()) + ".replay";
+    std::FILE* out = std::fopen(file.c_str(), "w");
+    std::fputs("tumble-replay 1\n0.016 kd:34\n0.016 press:34\n", out);
+    std::fclose(out);
+    const Result run = runTumble("--replay " + file + " --frames 2");
+    EXPECT_EQ(run.exitCode, 1) << run.output;
+    EXPECT_NE(run.output.find(file + ":3: unknown event \"press:34\""), std::string::npos) << run.output;
+    std::remove(file.c_str());
+}
+
 // Without a display, whatever application the executable runs.
 TEST(TumbleExecutableTest, HeadlessRunWritesItsLastFrame) {
     const std::string file = "/tmp/tumble-run-" + std::to_string(getpid()) + ".png";
