@@ -14,7 +14,7 @@ filename = "meadow_07.lua"
 theme = "meadow"
 world = {
     rock1 = {
-        y = -1.6,
+        y = -1.7,
         x = 14,
         name = "rock1",
         angle = 0,
@@ -69,13 +69,6 @@ world = {
         angle = 0,
         definition = "wood_post",
     },
-    rock4 = {
-        y = -11.2,
-        x = 14,
-        name = "rock4",
-        angle = 0,
-        definition = "rock_block",
-    },
     portal_orange = {
         y = -13.4,
         x = 24,
@@ -89,6 +82,13 @@ world = {
         name = "post1",
         angle = 0,
         definition = "wood_post",
+    },
+    post4 = {
+        y = -6.1,
+        x = 26,
+        name = "post4",
+        angle = 0,
+        definition = "stone_post",
     },
     target2 = {
         y = -5.3,
@@ -104,22 +104,8 @@ world = {
         angle = 0,
         definition = "target",
     },
-    post4 = {
-        y = -6.1,
-        x = 26,
-        name = "post4",
-        angle = 0,
-        definition = "stone_post",
-    },
-    rock5 = {
-        y = -14.4,
-        x = 14,
-        name = "rock5",
-        angle = 0,
-        definition = "rock_block",
-    },
     rock3 = {
-        y = -8,
+        y = -8.1,
         x = 14,
         name = "rock3",
         angle = 0,
@@ -140,7 +126,7 @@ world = {
         definition = "wood_block",
     },
     rock2 = {
-        y = -4.8,
+        y = -4.9,
         x = 14,
         name = "rock2",
         angle = 0,
