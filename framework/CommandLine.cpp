@@ -36,9 +36,13 @@ std::string readValue(std::optional<T>& field, std::optional<T> value, std::stri
     return std::string(option) + " needs " + wanted + ", not \"" + text + "\"";
 }
 
+// The same file by any name: "run.replay", "./run.replay", a link to it.
 bool sameFile(const std::string& a, const std::string& b) {
-    std::error_code error;
-    return std::filesystem::weakly_canonical(a, error) == std::filesystem::weakly_canonical(b, error);
+    const auto resolved = [](const std::string& name) {
+        std::error_code error;
+        return std::filesystem::weakly_canonical(std::filesystem::absolute(name, error), error);
+    };
+    return resolved(a) == resolved(b);
 }
 
 } // namespace

@@ -1,12 +1,12 @@
 #include "GameConfiguration.h"
 
-#include "lang/Truncate.h"
 #include "framework/Configuration.h"
 #include "framework/OSInterface.h"
 #include "io/BundleInputStream.h"
 #include "io/PathName.h"
 #include "lang/Log.h"
 #include "lang/Ref.h"
+#include "lang/Truncate.h"
 #include "lua/LuaState.h"
 #include "lua/LuaTable.h"
 #include "renderer/RendererKind.h"

@@ -204,6 +204,9 @@ private:
 
     // Timer and exit (GameLuaTimer.cpp).
     float getGameTimer();
+    /// What the game timer counts in: the clock's milliseconds, or in record and replay runs the
+    /// frames' time (the sum of their dt).
+    std::int64_t timerMillis() const;
     void requestExit();
 
     // Logging (GameLuaLogging.cpp).

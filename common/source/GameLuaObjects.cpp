@@ -21,8 +21,8 @@ void eraseName(std::vector<std::string>& names, const std::string& name) {
 int layerOf(const GameObject& object) { return static_cast<int>(std::trunc(object.zOrder)); }
 
 /// An object with what every create native gives it; the shape's own fields are the caller's.
-std::unique_ptr<GameObject> newObject(const std::string& name, const std::string& sprite, ShapeKind kind,
-                                      float density, float friction, float restitution, float zOrder) {
+std::unique_ptr<GameObject> newObject(const std::string& name, const std::string& sprite, ShapeKind kind, float density,
+                                      float friction, float restitution, float zOrder) {
     auto object = std::make_unique<GameObject>();
     object->name = name;
     object->spriteName = sprite;
@@ -45,9 +45,8 @@ void GameLua::registerObjectNatives() {
 }
 
 // createBox(name, sprite, x, y, width, height, density, friction, restitution, solid, ignored, zOrder)
-void GameLua::createBox(const std::string& name, const std::string& sprite, float x, float y, float width,
-                        float height, float density, float friction, float restitution, bool solid, bool,
-                        float zOrder) {
+void GameLua::createBox(const std::string& name, const std::string& sprite, float x, float y, float width, float height,
+                        float density, float friction, float restitution, bool solid, bool, float zOrder) {
     requireFinite("createBox", {x, y, width, height, density, friction, restitution, zOrder});
     auto object = newObject(name, sprite, ShapeKind::Box, density, friction, restitution, zOrder);
     object->width = width;
@@ -75,8 +74,8 @@ void GameLua::createCircle(const std::string& name, const std::string& sprite, f
 
 // createPolygon(name, sprite, x, y, vertices, density, friction, restitution, solid, ignored, zOrder)
 void GameLua::createPolygon(const std::string& name, const std::string& sprite, float x, float y,
-                            lua::LuaTable vertices, float density, float friction, float restitution, bool solid,
-                            bool, float zOrder) {
+                            lua::LuaTable vertices, float density, float friction, float restitution, bool solid, bool,
+                            float zOrder) {
     requireFinite("createPolygon", {x, y, density, friction, restitution, zOrder});
     auto object = newObject(name, sprite, ShapeKind::Polygon, density, friction, restitution, zOrder);
     object->solid = solid;
@@ -195,7 +194,8 @@ void GameLua::removeObject(const std::string& name) {
             return false;
         if (GameObject* other = findObject(link.end1 == name ? link.end2 : link.end1)) {
             other->jointDetached = true;
-            other->destroyTimer = joints.isTable(link.name) ? joints.getTable(link.name).getNumber("destroyTimer") : 0.0f;
+            other->destroyTimer =
+                joints.isTable(link.name) ? joints.getTable(link.name).getNumber("destroyTimer") : 0.0f;
         }
         joints.setNil(link.name);
         return true;
@@ -207,7 +207,8 @@ void GameLua::removeObject(const std::string& name) {
         joints.setNil(joint.name);
         return true;
     });
-    std::erase_if(m_pendingWelds, [&](const auto& weld) { return weld.first == object->body || weld.second == object->body; });
+    std::erase_if(m_pendingWelds,
+                  [&](const auto& weld) { return weld.first == object->body || weld.second == object->body; });
     retire(std::move(object));
 }
 

@@ -7,4 +7,3 @@
 /// none, as 64 lower-case hex digits. The same on every run on one machine; the raw machine id
 /// is never shown.
 std::string machineIdentifier();
-

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -54,13 +55,21 @@ protected:
     }
 
     GameApp& start(gr::RendererKind kind = gr::RendererKind::Gl2, lang::Ref<flurry::Flurry::Impl> analytics = nullptr) {
+        return build(os, kind, std::move(analytics));
+    }
+    /// Starts the game with what a command line asks of it.
+    GameApp& startWith(const framework::RunOptions& options) {
+        runOs.emplace(std::vector<std::string>{"tumble"}, options);
+        return build(*runOs, gr::RendererKind::Gl2, nullptr);
+    }
+    GameApp& build(framework::OSInterface& system, gr::RendererKind kind, lang::Ref<flurry::Flurry::Impl> analytics) {
         context = new FakeContext(kind);
         StartupValues& values = startupValues();
         values.dataPath = ".";
         values.shaderPath = "shaders";
         values.paths.scriptPath = "scripts";
         values.paths.commonScriptPath = "common";
-        app = std::make_unique<GameApp>(*context, os, std::move(analytics));
+        app = std::make_unique<GameApp>(*context, system, std::move(analytics));
         return *app;
     }
     GameLua& game() { return app->game(); }
@@ -74,6 +83,7 @@ protected:
 
     TempFolder folder;
     FakeOS os;
+    std::optional<FakeOS> runOs;
     lang::Ref<FakeContext> context;
     std::unique_ptr<GameApp> app;
 };
@@ -315,6 +325,29 @@ TEST_F(GameAppTest, TheForegroundStartsAndStopsTheScriptsAudioOutput) {
     run("settings.audioEnabled = false");
     EXPECT_TRUE(app->setForeground(true));
     EXPECT_FALSE(output.isRunning());
+}
+
+// A record or replay run: the level asked for is there before the game logic runs, the scripts'
+// sound answers the same whatever the device does, as though nothing could play, and the game
+// timer counts the frames' time.
+TEST_F(GameAppTest, AReproducibleRunStartsItsLevelIsSilentAndTimesByFrames) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    gametest::writeFile("tone.wav", audiotest::samplesWav(std::vector<std::int16_t>(441, 100)));
+    gametest::writeScript("common/gamelogic.lua", std::string(kGameLogic) + R"(
+        levelAtLoad = startLevel
+        res.createAudioOutput(2, 16, 44100)  res.createAudio('tone.wav', 'tone')
+    )");
+    startWith({1u, 3, true});
+    EXPECT_EQ(game().getNumber("levelAtLoad"), 3.0f);
+    EXPECT_FALSE(app->setForeground(true));
+    app->update(0.0f, *context, 3); // the watchdog's restart
+    run("handle = res.playAudio('tone', 1, 1, 1)  playing = res.isAudioPlaying('tone')");
+    EXPECT_EQ(game().getNumber("handle"), -1.0f);
+    EXPECT_FALSE(game().getBoolean("playing"));
+    EXPECT_FALSE(app->resources().audioOutput()->isRunning());
+    context->setTime(2.5f);
+    run("timer = getGameTimer()");
+    EXPECT_EQ(game().getNumber("timer"), 3.0f);
 }
 
 TEST_F(GameAppTest, VolumeKeysStepTheOutputsVolumeFromWhereTheScriptsLeftIt) {

@@ -33,7 +33,8 @@ TEST(GameConfigurationTest, ReadsEveryKey) {
         imagePath = "i"  fontPath = "f"  audioPath = "a"  localizationPath = "l"  levelPath = "v"
         commonScriptPath = "c"  scriptPath = "s"  shaderPath = "sh"  deviceModel = "m"
         isLiteVersion = true  isHDVersion = true  isBetaVersion = true
-        renderer = { "gl2" })", "base/");
+        renderer = { "gl2" })",
+                                   "base/");
     const auto& c = result.configuration;
     EXPECT_EQ(result.values.dataPath, "base/data");
     EXPECT_EQ(c.name, "Demo");
@@ -75,8 +76,8 @@ TEST(GameConfigurationTest, FullScreenIsAlwaysOff) {
 }
 
 TEST(GameConfigurationTest, OrientationDegreesBecomeQuarterTurns) {
-    const std::pair<const char*, int> cases[] = {{"0", 0}, {"45", 0}, {"90", 1}, {"180", 2}, {"270", 3},
-                                                 {"270.7", 3}, {"-90", 0}};
+    const std::pair<const char*, int> cases[] = {{"0", 0},   {"45", 0},    {"90", 1}, {"180", 2},
+                                                 {"270", 3}, {"270.7", 3}, {"-90", 0}};
     for (const auto& [degrees, expected] : cases)
         EXPECT_EQ(read(std::string("orientation = ") + degrees).configuration.orientation, expected) << degrees;
 }

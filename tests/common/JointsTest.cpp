@@ -165,8 +165,7 @@ TEST_F(JointsTest, BadDefinitionsAreRefusedAndLeaveNothingBehind) {
          "createJoint: A joint's lower limit 2"},
         {"type = 4, name = 'x', end1 = 'a', end2 = 'b', worldAxisX = 0",
          "createJoint: A prismatic joint's axis must not be zero"},
-        {"type = 1, name = 'x', end1 = 'a', end2 = 'b', coordType = 2.5",
-         "createJoint: coordType 3 is not 0, 1 or 2"},
+        {"type = 1, name = 'x', end1 = 'a', end2 = 'b', coordType = 2.5", "createJoint: coordType 3 is not 0, 1 or 2"},
     };
     for (const auto& c : cases)
         EXPECT_NE(harness.failureOf(std::string("createJoint{") + c.definition + "}").find(c.message),

@@ -112,8 +112,9 @@ TEST(SdlKeyMapTest, EveryKeyTheEngineNamesIsReachable) {
 
 TEST(KeyCodesTest, NamedConstantsMatchTheKeyTable) {
     const std::pair<int, const char*> named[] = {
-        {framework::kKeyLButton, "LBUTTON"}, {framework::kKeyShift, "SHIFT"},     {framework::kKeyControl, "CONTROL"},
-        {framework::kKeyAdd, "ADD"},         {framework::kKeySubtract, "SUBTRACT"}, {framework::kKeyVolumeUp, "VOLUME_UP"},
+        {framework::kKeyLButton, "LBUTTON"},        {framework::kKeyShift, "SHIFT"},
+        {framework::kKeyControl, "CONTROL"},        {framework::kKeyAdd, "ADD"},
+        {framework::kKeySubtract, "SUBTRACT"},      {framework::kKeyVolumeUp, "VOLUME_UP"},
         {framework::kKeyVolumeDown, "VOLUME_DOWN"}, {framework::kKeyAlt, "KEY_ALT"}};
     for (const auto& [code, name] : named)
         EXPECT_STREQ(keyName(code), name) << code;

@@ -46,6 +46,28 @@ TEST(TumbleExecutableTest, VersionHelpAndBadOptions) {
     EXPECT_NE(bad.output.find("--frames needs a positive whole number"), std::string::npos);
 }
 
+// A replay that cannot be played fails the run before anything starts, saying where and why.
+TEST(TumbleExecutableTest, ABadReplayFailsTheRun) {
+    const std::string file = "/tmp/tumble-bad-" + std::to_string(getpid()) + ".replay";
+    const std::pair<std::string, std::string> cases[] = {
+        {"", file + ":1: not a replay file"},
+        {"tumble-replay 1\n0.016 kd:34\n0.016 press:34\n", file + ":3: unknown event \"press:34\""},
+    };
+    for (const auto& [content, message] : cases) {
+        std::FILE* out = std::fopen(file.c_str(), "w");
+        std::fputs(content.c_str(), out);
+        std::fclose(out);
+        const Result run = runTumble("--replay " + file + " --frames 2");
+        EXPECT_EQ(run.exitCode, 1) << run.output;
+        EXPECT_NE(run.output.find(message), std::string::npos) << run.output;
+    }
+    std::remove(file.c_str());
+    const Result missing = runTumble("--replay " + file);
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_NE(missing.output.find(file + ": cannot read the replay: No such file or directory"), std::string::npos)
+        << missing.output;
+}
+
 // Without a display, whatever application the executable runs.
 TEST(TumbleExecutableTest, HeadlessRunWritesItsLastFrame) {
     const std::string file = "/tmp/tumble-run-" + std::to_string(getpid()) + ".png";

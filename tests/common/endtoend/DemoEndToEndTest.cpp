@@ -2,15 +2,14 @@
 // display the tests run under (CI gives them a virtual one), or SDL's offscreen driver without.
 #include "AudioFiles.h"
 #include "GameHarness.h"
+#include "RunTumble.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
-#include <sys/wait.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -20,36 +19,8 @@
 
 namespace {
 
-struct Outcome {
-    int exitCode = -1;
-    std::string output;
-};
-
-/// Runs `arguments` after the executable from the build folder, with the application-data
-/// folder in `home` and the variables of `environment` ("NAME=value ..."), and collects its exit
-/// code and its output. In sanitizer builds the child
-/// runs without leak detection: the system's OpenGL stack leaks at exit (a bare SDL program that
-/// makes one GL context shows the same 7 KB); the game's own code is leak-checked by game_tests.
-Outcome runTumble(const std::string& arguments, const std::string& home, const std::string& environment = {}) {
-    // A nested xvfb-run per child would race with the other tests' servers: use the display
-    // the tests already have.
-    const bool display = std::getenv("DISPLAY") != nullptr;
-    const std::string command = "cd '" TUMBLE_BUILD_DIR "' && XDG_DATA_HOME='" + home +
-                                "' ASAN_OPTIONS=\"${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0\" "
-                                "SDL_AUDIODRIVER=dummy " +
-                                environment + " " + (display ? "" : "SDL_VIDEODRIVER=offscreen ") + "bin/tumble " +
-                                arguments + " 2>&1";
-    Outcome run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    std::array<char, 4096> buffer{};
-    while (const size_t count = std::fread(buffer.data(), 1, buffer.size(), pipe))
-        run.output.append(buffer.data(), count);
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+using gametest::Outcome;
+using gametest::runTumble;
 
 struct Pixel {
     int r, g, b;

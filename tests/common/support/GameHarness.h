@@ -142,6 +142,10 @@ struct FakeScreen {
 /// A game on the context of `Screen` (a type with a member `context`, a `gr::Context` or a
 /// reference to one), in a fresh data folder that is the working directory.
 template <class Screen> struct BasicGameHarness {
+    BasicGameHarness() = default;
+    /// A harness whose game runs with `options` (a seed, a start level...).
+    explicit BasicGameHarness(const framework::RunOptions& options) : os({"tumble"}, options) {}
+
     TempFolder folder;
     FakeOS os;
     TestApp app{os};
