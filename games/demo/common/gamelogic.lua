@@ -59,7 +59,6 @@ local function loadSounds()
 end
 
 function createStartUpAssets()
-    settings.launches = settings.launches or 0
     settings.playtime = settings.playtime or 0
     -- The engine's switch for all sound; true also lets it restart an output that stopped.
     if settings.audioEnabled == nil then
@@ -67,11 +66,7 @@ function createStartUpAssets()
     end
     loadResources()
     loadSounds()
-    if Screens then
-        Screens.start()
-    else
-        Play.start(startLevel or 1)
-    end
+    Screens.start()
 end
 
 -- The level `argument` names: its number in levelList or its name.
@@ -129,16 +124,12 @@ function update(dt)
     if DebugConsole.update(COMMANDS) then
         swallowKeys()
     end
-    if Screens then
-        Screens.update(dt)
-    end
+    Screens.update(dt)
     if currentScreen == "play" or currentScreen == "edit" then
         Play.update(dt)
     end
     Play.draw()
-    if Screens then
-        Screens.draw()
-    end
+    Screens.draw()
     DebugConsole.draw(HUD_FONT)
 end
 

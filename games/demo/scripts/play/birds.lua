@@ -140,7 +140,8 @@ local function blast(name)
             if reach < BLAST_RADIUS then
                 local falloff = 1 - math.max(0, reach) / BLAST_RADIUS
                 if distance > 0 then
-                    applyImpulse(other, dx / distance * BLAST_IMPULSE * falloff, dy / distance * BLAST_IMPULSE * falloff)
+                    local push = BLAST_IMPULSE * falloff / distance
+                    applyImpulse(other, dx * push, dy * push)
                 end
                 Damage.hurt(other, BLAST_DAMAGE * falloff)
             end
@@ -229,27 +230,35 @@ function Birds.endShot()
     otherBirds = nil
 end
 
--- The engine's portal reports: a bird inside a passage is neither stopped nor able to use its
--- ability.
+-- The engine's portal reports (also in the log, for headless runs): a bird inside a passage is
+-- neither stopped nor able to use its ability.
 function birdTravellingThroughPortal(name)
+    printWarning("portal: " .. name .. " entered")
     local bird = objects.world[name]
     if bird then
         bird.inPortal = true
     end
 end
 
-local function leftPortal(name)
+local function leftPortal(name, how)
+    printWarning("portal: " .. name .. " " .. how)
     local bird = objects.world[name]
     if bird then
         bird.inPortal = nil
     end
 end
 
-objectExitingThroughPortal = leftPortal
-objectTeleportationAborted = leftPortal
+function objectExitingThroughPortal(name)
+    leftPortal(name, "came out")
+end
+
+function objectTeleportationAborted(name)
+    leftPortal(name, "turned back")
+end
 
 -- The engine removes an object that kept looping between portals right after this call: the
 -- scripts forget it first.
 function onObjectRemoved(name)
+    printWarning("portal: " .. name .. " removed after looping")
     objects.world[name] = nil
 end

@@ -14,6 +14,8 @@ local PIXELS_PER_UNIT = 20
 -- shown below the ground line (y = 0).
 local MARGIN = 2
 local GROUND_SHOWN = 3
+-- The home view keeps the level below this band at the screen's top (pixels), where the HUD is.
+local HUD_BAND = 80
 -- Room beyond the level's objects the player may pan to, sideways and upwards (world units).
 local PAN_ROOM = 10
 local SKY_ROOM = 20
@@ -25,6 +27,9 @@ local MIN_SCALE, MAX_SCALE = 0.3, 1.6
 -- screen, and scale) counts as there.
 local EASE = 3.5
 local ARRIVED_PIXELS, ARRIVED_SCALE = 0.5, 0.001
+-- The view follows a body once it is more than FOLLOW_AHEAD of half the screen's width right of
+-- the middle, or more than FOLLOW_HEADROOM of half its height above it.
+local FOLLOW_AHEAD, FOLLOW_HEADROOM = 0.4, 0.6
 -- One wheel notch zooms by this factor.
 local WHEEL_FACTOR = 1.15
 
@@ -72,7 +77,7 @@ function Camera.reset(bounds)
     local top, bottom = bounds.top - MARGIN, GROUND_SHOWN
     limits = { left = left - PAN_ROOM, right = right + PAN_ROOM, top = top - SKY_ROOM, bottom = bottom }
     local scale = math.min(screenWidth / ((right - left) * PIXELS_PER_UNIT),
-                           screenHeight / ((bottom - top) * PIXELS_PER_UNIT), HOME_MAX_SCALE)
+                           (screenHeight - HUD_BAND) / ((bottom - top) * PIXELS_PER_UNIT), HOME_MAX_SCALE)
     local _, halfHeight = halfSize(scale)
     home = clamp({ x = (left + right) / 2, y = bottom - halfHeight, scale = scale })
     view, goal = copy(home), copy(home)
@@ -82,13 +87,15 @@ end
 
 -- Screen pixels of the world point (x, y), and back.
 function Camera.toScreen(x, y)
-    local halfWidth, halfHeight = halfSize(view.scale)
-    return (x - view.x + halfWidth) * PIXELS_PER_UNIT * view.scale, (y - view.y + halfHeight) * PIXELS_PER_UNIT * view.scale
+    local left, top = Camera.visible()
+    local pixels = PIXELS_PER_UNIT * view.scale
+    return (x - left) * pixels, (y - top) * pixels
 end
 
 function Camera.toWorld(sx, sy)
-    local halfWidth, halfHeight = halfSize(view.scale)
-    return sx / (PIXELS_PER_UNIT * view.scale) + view.x - halfWidth, sy / (PIXELS_PER_UNIT * view.scale) + view.y - halfHeight
+    local left, top = Camera.visible()
+    local pixels = PIXELS_PER_UNIT * view.scale
+    return left + sx / pixels, top + sy / pixels
 end
 
 -- The world rectangle on the screen: left, top, right, bottom.
@@ -163,10 +170,19 @@ local function ease(from, to, rate, near)
     return from + (to - from) * rate
 end
 
+-- Where the view goes to keep the followed body in sight: never back behind the home view, and
+-- up only when the body climbs into the top of the screen.
+local function following(target)
+    local halfWidth, halfHeight = halfSize(goal.scale)
+    local x = math.max(home.x, target.x - FOLLOW_AHEAD * halfWidth)
+    local y = math.min(home.y, target.y + FOLLOW_HEADROOM * halfHeight)
+    return clamp({ x = x, y = y, scale = goal.scale })
+end
+
 function Camera.update(dt)
     local target = followed and objects.world[followed]
     if target then
-        goal = clamp({ x = target.x, y = target.y, scale = goal.scale })
+        goal = following(target)
     end
     local rate = math.min(1, dt * EASE)
     local near = ARRIVED_PIXELS / (PIXELS_PER_UNIT * view.scale)

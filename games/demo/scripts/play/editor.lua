@@ -1,4 +1,4 @@
--- Edit mode (F2 in play, F2 again to play the edited level): the level stands as its table
+-- Edit mode (F2 in play; F2 again or Escape plays the edited level): the level stands as its table
 -- describes it, physics off. Dragging a body moves it; Q and E (or the wheel) turn the selected
 -- body by 15 degrees; 1 to 9 and 0 pick what A adds at the pointer; X or Delete removes the
 -- selected body; S saves the level table into levels/<name>.lua of the game's folder. Dragging
@@ -22,8 +22,10 @@ local DEFINITION_KEYS = { ["5"] = "stone_ball", ["6"] = "target", ["7"] = "targe
 local MATERIALS = { "wood", "glass", "stone" }
 local PORTALS = { "portal_blue", "portal_orange" }
 local LEGEND = {
-    "EDIT  F2: play  drag: move  Q/E, wheel: turn  A: add  X, Delete: remove  S: save",
-    "1-4: post, beam, block, plank (again: material)  5: ball  6, 7: targets  8, 9: rocks  0: portals",
+    "EDIT   F2, Esc: play   S: save   drag: move   X, Delete: remove",
+    "Q/E, wheel: turn 15°   A: add at the pointer",
+    "1-4: post, beam, block, plank (again: next material)   5: stone ball",
+    "6, 7: targets   8, 9: rocks   0: portals (again: the other one)",
 }
 local LEGEND_FONT = "small"
 local SELECTION_COLOUR = { 255, 220, 40, 255 }
@@ -54,9 +56,13 @@ local function enter()
     currentScreen = "edit"
 end
 
-local function leave()
+-- Forgets edit mode's state; play (re)starting ends edit mode.
+function Editor.reset()
     on = false
-    selected = nil
+    selected, grabOffset, panFrom = nil, nil, nil
+end
+
+local function leave()
     Play.replay(file())
 end
 
@@ -221,6 +227,10 @@ local function handlePointer(pointer)
 end
 
 function Editor.update()
+    if keyPressed.ESCAPE then
+        leave()
+        return
+    end
     handleKeys()
     local pointer = Pointer.state()
     if selected and cursor.wheelTriggered and (cursor.wheel or 0) ~= 0 then
@@ -231,26 +241,32 @@ function Editor.update()
     handlePointer(pointer)
 end
 
--- A frame around the selected body, in screen space.
+-- An outline of the selected body, turned as it is, in screen space.
 local function drawSelection()
     local object = selected and objects.world[selected]
     if not object then
         return
     end
-    local halfWidth = object.radius > 0 and object.radius or math.max(object.width, object.height) / 2
-    local x1, y1 = Camera.toScreen(object.x - halfWidth, object.y - halfWidth)
-    local x2, y2 = Camera.toScreen(object.x + halfWidth, object.y + halfWidth)
-    drawRectLines(x1, y1, x2, y2, 2, unpack(SELECTION_COLOUR))
+    local halfWidth = object.radius > 0 and object.radius or object.width / 2
+    local halfHeight = object.radius > 0 and object.radius or object.height / 2
+    local corners = {}
+    for i, corner in ipairs({ { -1, -1 }, { 1, -1 }, { 1, 1 }, { -1, 1 } }) do
+        corners[i] = { Camera.toScreen(getWorldPoint(selected, corner[1] * halfWidth, corner[2] * halfHeight)) }
+    end
+    for i, from in ipairs(corners) do
+        local to = corners[i % #corners + 1]
+        drawLine2D(from[1], from[2], to[1], to[2], 2, unpack(SELECTION_COLOUR))
+    end
 end
 
+-- The legend across the top of the screen, where the menus' HUD would be.
 function Editor.draw()
     drawSelection()
     res.useFont(LEGEND_FONT)
     local lineHeight = res.getFontHeight() + 4
-    local top = screenHeight - (#LEGEND + 1) * lineHeight - 8
-    drawRect(0, 0, 0, 0.6, 0, top - 4, screenWidth, screenHeight, false)
+    drawRect(0, 0, 0, 0.6, 0, 0, screenWidth, (#LEGEND + 1) * lineHeight + 8, false)
     for i, line in ipairs(LEGEND) do
-        res.drawString("", line, 8, top + (i - 1) * lineHeight)
+        res.drawString("", line, 8, 4 + (i - 1) * lineHeight)
     end
-    res.drawString("", "picked: " .. picked .. "    selected: " .. (selected or "-"), 8, top + #LEGEND * lineHeight)
+    res.drawString("", "picked: " .. picked .. "    selected: " .. (selected or "-"), 8, 4 + #LEGEND * lineHeight)
 end

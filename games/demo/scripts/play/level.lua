@@ -11,6 +11,8 @@ local PIXELS_PER_UNIT = 20
 -- Collider types: blocks, and blocks that sink (stone in a level with water).
 local BLOCK_TYPE, SINKING_TYPE = 0, 4
 local BLOCK_LAYER = 1
+-- The theme of a level that names none the game has.
+local DEFAULT_THEME = "meadow"
 -- How deep (world units) the water's lift keeps growing.
 local WATER_MAX_BUOYANCY_DEPTH = 1.5
 -- The slingshot's launch point, which the view of the level always includes.
@@ -19,7 +21,8 @@ local SLING_X, SLING_Y = 1, -4.5
 local LIMIT_ROOM = 25
 -- What a portal throws out and plays when something goes in and when it comes out.
 local PORTAL_EFFECT = {
-    { type = "particle", direction = "in", particle = "portalBlue", positionFromPortal = true, rotationFromPortal = true },
+    { type = "particle", direction = "in", particle = "portalBlue", positionFromPortal = true,
+      rotationFromPortal = true },
     { type = "particle", direction = "out", particle = { "portalOrange", "sparkles" }, positionFromPortal = false,
       rotationFromPortal = false },
     { type = "sound", direction = "in", sound = "portal", volume = 0.9 },
@@ -139,6 +142,10 @@ end
 
 -- Builds the world of the level table `level`: theme, water and bodies.
 local function populate(level)
+    if not blockTable.themes[level.theme] then
+        printWarning("level: no theme " .. tostring(level.theme) .. ": the meadow stands in")
+        level.theme = DEFAULT_THEME
+    end
     setTheme(level.theme)
     for _, placed in ipairs(level.themeSprites or {}) do
         createThemeSprite(unpack(placed))

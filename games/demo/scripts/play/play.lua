@@ -12,7 +12,7 @@ local Damage, Score, Effects, Scenery, Pointer = Play.Damage, Play.Score, Play.E
 -- The world counts as settled once nothing has moved for SETTLE_STILL seconds, and at the latest
 -- SETTLE_LONGEST seconds after the shot.
 local SETTLE_STILL, SETTLE_LONGEST = 0.5, 3
--- Birds for a level whose file names none.
+-- Birds for a level whose file names none (and the kind that stands in for one it misspells).
 local DEFAULT_BIRDS = { "red", "red", "red" }
 
 -- The level being played: { number, name, file (its table), phase, stars }, or nil.
@@ -49,26 +49,23 @@ local function publish()
                    birdsLeft = #queue, slingshotX = slingX, slingshotY = slingY }
 end
 
--- The level music plays while a level is on; the engine refuses plays until its sound output
--- runs, so this is asked again every frame.
-local function keepMusic()
-    if res.isAudioPlaying("music") then
-        return
-    end
-    if res.isAudioPlaying("music_menu") then
-        res.stopAudio("music_menu")
-    end
-    res.playAudio("music", 1, 1, Play.MUSIC_TRACK)
-end
-
 -- Starts play of `file` (a level table) as level `number` of levelList, on a world already built.
 local function begin(number, name, file)
     level = { number = number, name = name, file = file, phase = "aiming" }
     queue = {}
-    for i, kind in ipairs((file.counts and file.counts.birds) or DEFAULT_BIRDS) do
+    local kinds = file.counts and file.counts.birds
+    if type(kinds) ~= "table" or #kinds == 0 then
+        kinds = DEFAULT_BIRDS
+    end
+    for i, kind in ipairs(kinds) do
+        if not Birds.KINDS[kind] then
+            printWarning("play: " .. name .. " names no bird kind " .. tostring(kind) .. ": a red one flies instead")
+            kind = DEFAULT_BIRDS[1]
+        end
         queue[i] = kind
     end
     flight, gesture = nil, nil
+    Play.Editor.reset()
     Score.reset()
     Birds.reset()
     Sling.reset()
@@ -78,7 +75,6 @@ local function begin(number, name, file)
     setEditing(false)
     setPhysicsEnabled(true)
     currentScreen = "play"
-    keepMusic()
     publish()
 end
 
@@ -113,6 +109,7 @@ end
 
 -- Ends play: the world empties and the menus take over.
 function Play.stop()
+    Play.Editor.reset()
     Birds.reset()
     Level.clear()
     setEditing(false)
@@ -121,8 +118,9 @@ function Play.stop()
     publish()
 end
 
+-- Stops the world while paused; edit mode keeps it stopped either way.
 function Play.setPaused(paused)
-    setPhysicsEnabled(not paused)
+    setPhysicsEnabled(not paused and not Play.Editor.isOn())
 end
 
 local function launch(vx, vy)
@@ -144,7 +142,7 @@ local function handleInput()
         return
     end
     if pointer.pressed then
-        if Screens and Screens.isPointerOnUi(pointer.x, pointer.y) then
+        if Screens.isPointerOnUi(pointer.x, pointer.y) then
             gesture = "ui"
         elseif level.phase == "aiming" and Sling.grab(pointer.x, pointer.y) then
             gesture = "aim"
@@ -189,9 +187,7 @@ local function finish(won)
     end
     Effects.play(won and "win" or "lose")
     publish()
-    if Screens then
-        Screens.levelEnded({ number = level.number, name = level.name, won = won, score = score, stars = level.stars })
-    end
+    Screens.levelEnded({ number = level.number, name = level.name, won = won, score = score, stars = level.stars })
 end
 
 local function updateFlight(dt)
@@ -229,7 +225,6 @@ function Play.update(dt)
     if not level then
         return
     end
-    keepMusic()
     Effects.advance(dt)
     Scenery.advance(dt)
     Sling.advance(dt)

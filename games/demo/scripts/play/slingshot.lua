@@ -103,9 +103,11 @@ function Sling.draw(loaded, waiting)
             drawRubberband(x + PRONGS[2].x, y + PRONGS[2].y, birdX, birdY, BAND_THICKNESS, "RUBBERBAND")
         end
     end
+    -- In a flood they float on the water.
+    local standing = -(objects.waterLevel or 0)
     for i, kind in ipairs(waiting) do
         local radius = Play.Birds.KINDS[kind].radius
         res.drawSprite(birdSprite(kind), (Sling.X - QUEUE_START - (i - 1) * QUEUE_SPACING) * PIXELS_PER_UNIT,
-                       -radius * PIXELS_PER_UNIT)
+                       (standing - radius) * PIXELS_PER_UNIT)
     end
 end
