@@ -38,6 +38,13 @@ world = {
         angle = 0,
         definition = "glass_post",
     },
+    target3 = {
+        y = -7.3,
+        x = 19,
+        name = "target3",
+        angle = 0,
+        definition = "target",
+    },
     beam2 = {
         y = -8.3,
         x = 25,

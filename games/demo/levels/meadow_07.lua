@@ -28,7 +28,7 @@ world = {
         definition = "stone_post",
     },
     target3 = {
-        y = -9.7,
+        y = -5.3,
         x = 24,
         name = "target3",
         angle = 0,
@@ -83,6 +83,13 @@ world = {
         angle = 0,
         definition = "wood_post",
     },
+    target4 = {
+        y = -9.7,
+        x = 24,
+        name = "target4",
+        angle = 0,
+        definition = "target",
+    },
     post4 = {
         y = -6.1,
         x = 26,
@@ -91,15 +98,15 @@ world = {
         definition = "stone_post",
     },
     target2 = {
-        y = -5.3,
+        y = -0.9,
         x = 24,
         name = "target2",
         angle = 0,
         definition = "target",
     },
     target1 = {
-        y = -0.9,
-        x = 24,
+        y = -10.5,
+        x = 14,
         name = "target1",
         angle = 0,
         definition = "target",
