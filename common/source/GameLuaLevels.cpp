@@ -45,6 +45,7 @@ constexpr TypedField kLevelFields[] = {
     {"counts", lua::LuaType::Table},           {"doNotWaitForMovingObjects", lua::LuaType::Boolean},
     {"themeSprites", lua::LuaType::Table},     {"levelParticles", lua::LuaType::Table},
     {"worldGravity", lua::LuaType::Number},    {"waterLevel", lua::LuaType::Number},
+    {"filename", lua::LuaType::String},
 };
 
 constexpr TypedField kObjectFields[] = {

@@ -43,6 +43,13 @@ world = {
         angle = 0,
         definition = "target",
     },
+    target4 = {
+        y = -4.1,
+        x = 17.2,
+        name = "target4",
+        angle = 0,
+        definition = "target",
+    },
     target1 = {
         y = -4.9,
         x = 22.5,

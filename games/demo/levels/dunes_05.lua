@@ -18,7 +18,7 @@ filename = "dunes_05.lua"
 theme = "dunes"
 world = {
     rock1 = {
-        y = -1.6,
+        y = -1.7,
         x = 19,
         name = "rock1",
         angle = 0,
@@ -36,14 +36,21 @@ world = {
         x = 23,
         name = "post3",
         angle = 0,
-        definition = "stone_post",
+        definition = "glass_post",
+    },
+    target3 = {
+        y = -7.3,
+        x = 19,
+        name = "target3",
+        angle = 0,
+        definition = "target",
     },
     beam2 = {
         y = -8.3,
         x = 25,
         name = "beam2",
         angle = 0,
-        definition = "stone_beam",
+        definition = "glass_beam",
     },
     block2 = {
         y = -10.55,
@@ -71,7 +78,7 @@ world = {
         x = 27,
         name = "post2",
         angle = 0,
-        definition = "stone_post",
+        definition = "wood_post",
     },
     portal_orange = {
         y = -14.4,
@@ -85,7 +92,7 @@ world = {
         x = 23,
         name = "post1",
         angle = 0,
-        definition = "stone_post",
+        definition = "wood_post",
     },
     target2 = {
         y = -10.5,
@@ -94,26 +101,19 @@ world = {
         angle = 0,
         definition = "target",
     },
+    post4 = {
+        y = -6.1,
+        x = 27,
+        name = "post4",
+        angle = 0,
+        definition = "glass_post",
+    },
     target1 = {
         y = -5.3,
         x = 25,
         name = "target1",
         angle = 0,
         definition = "target",
-    },
-    post4 = {
-        y = -6.1,
-        x = 27,
-        name = "post4",
-        angle = 0,
-        definition = "stone_post",
-    },
-    rock3 = {
-        y = -8,
-        x = 19,
-        name = "rock3",
-        angle = 0,
-        definition = "rock_block",
     },
     block1 = {
         y = -10.55,
@@ -127,7 +127,7 @@ world = {
         x = 25,
         name = "beam1",
         angle = 0,
-        definition = "stone_beam",
+        definition = "wood_beam",
     },
     plank1 = {
         y = -9.3,
@@ -137,7 +137,7 @@ world = {
         definition = "stone_plank",
     },
     rock2 = {
-        y = -4.8,
+        y = -4.9,
         x = 19,
         name = "rock2",
         angle = 0,

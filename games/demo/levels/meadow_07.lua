@@ -14,7 +14,7 @@ filename = "meadow_07.lua"
 theme = "meadow"
 world = {
     rock1 = {
-        y = -1.6,
+        y = -1.7,
         x = 14,
         name = "rock1",
         angle = 0,
@@ -28,7 +28,7 @@ world = {
         definition = "stone_post",
     },
     target3 = {
-        y = -9.7,
+        y = -5.3,
         x = 24,
         name = "target3",
         angle = 0,
@@ -69,13 +69,6 @@ world = {
         angle = 0,
         definition = "wood_post",
     },
-    rock4 = {
-        y = -11.2,
-        x = 14,
-        name = "rock4",
-        angle = 0,
-        definition = "rock_block",
-    },
     portal_orange = {
         y = -13.4,
         x = 24,
@@ -90,17 +83,10 @@ world = {
         angle = 0,
         definition = "wood_post",
     },
-    target2 = {
-        y = -5.3,
+    target4 = {
+        y = -9.7,
         x = 24,
-        name = "target2",
-        angle = 0,
-        definition = "target",
-    },
-    target1 = {
-        y = -0.9,
-        x = 24,
-        name = "target1",
+        name = "target4",
         angle = 0,
         definition = "target",
     },
@@ -111,15 +97,22 @@ world = {
         angle = 0,
         definition = "stone_post",
     },
-    rock5 = {
-        y = -14.4,
-        x = 14,
-        name = "rock5",
+    target2 = {
+        y = -0.9,
+        x = 24,
+        name = "target2",
         angle = 0,
-        definition = "rock_block",
+        definition = "target",
+    },
+    target1 = {
+        y = -10.5,
+        x = 14,
+        name = "target1",
+        angle = 0,
+        definition = "target",
     },
     rock3 = {
-        y = -8,
+        y = -8.1,
         x = 14,
         name = "rock3",
         angle = 0,
@@ -140,7 +133,7 @@ world = {
         definition = "wood_block",
     },
     rock2 = {
-        y = -4.8,
+        y = -4.9,
         x = 14,
         name = "rock2",
         angle = 0,

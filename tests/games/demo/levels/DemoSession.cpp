@@ -31,7 +31,7 @@ GameFolder::GameFolder() {
     for (const fs::directory_entry& entry : fs::directory_iterator(built)) {
         const fs::path name = entry.path().filename();
         if (name != "levels") {
-            fs::create_directory_symlink(entry.path(), m_path / name);
+            fs::create_symlink(entry.path(), m_path / name);
             continue;
         }
         fs::create_directory(m_path / name);
@@ -111,7 +111,7 @@ std::vector<Placement> DemoSession::placements() const {
         if (!world.isTable(name))
             continue;
         const lua::LuaTable entry = world.getTable(name);
-        placed.push_back({name, entry.getString("definition"), entry.getNumber("x"), entry.getNumber("y")});
+        placed.push_back({name, entry.getString("definition"), entry.getNumber("y")});
     }
     return placed;
 }

@@ -39,11 +39,10 @@ struct ObjectPose {
     float angle = 0.0f;
 };
 
-/// One placement of the loaded level file: its object name and definition.
+/// One placement of the loaded level file: its object name, definition and height (world units).
 struct Placement {
     std::string name;
     std::string definition;
-    float x = 0.0f;
     float y = 0.0f;
 };
 

@@ -78,7 +78,7 @@ Outcome LevelSolver::bestShot(const std::vector<framework::ReplayFrame>& prefix)
         }
     };
     for (float angle = -10.0f; angle <= 75.0f; angle += 5.0f)
-        for (const float pull : {50.0f, 65.0f, 80.0f})
+        for (const float pull : {30.0f, 42.0f, 55.0f, 68.0f, 80.0f})
             tryShot({angle * kDegree, pull, std::nullopt});
     const Shot coarse = bestShot;
     for (const float angle : {-2.5f, -1.2f, 1.2f, 2.5f})
