@@ -45,7 +45,6 @@ constexpr TypedField kLevelFields[] = {
     {"counts", lua::LuaType::Table},           {"doNotWaitForMovingObjects", lua::LuaType::Boolean},
     {"themeSprites", lua::LuaType::Table},     {"levelParticles", lua::LuaType::Table},
     {"worldGravity", lua::LuaType::Number},    {"waterLevel", lua::LuaType::Number},
-    {"filename", lua::LuaType::String},
 };
 
 constexpr TypedField kObjectFields[] = {
@@ -218,11 +217,11 @@ int GameLua::saveLevel(lua::LuaState& lua) {
         // The objects go in by name: the order a table lists its entries in depends on the order
         // they went in, so this makes the text depend on the names alone, and a saved level
         // that is loaded and saved again is written as it was.
-        for (const std::string& name : objectNames(lua, kWorld)) {
-            lua.pushString(name);
+        for (const std::string& objectName : objectNames(lua, kWorld)) {
+            lua.pushString(objectName);
             lua.rawGet(kWorld);
             const int object = lua.getTop();
-            lua.pushString(name);
+            lua.pushString(objectName);
             lua.newTable();
             copyTypedFields(lua, object, object + 2, kObjectFields);
             lua.setTable(kSavedWorld);

@@ -7,6 +7,7 @@
 #include "Shapes.h"
 
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 namespace art {
@@ -38,9 +39,11 @@ constexpr DamageState kStates[] = {{Damage::Intact, ""}, {Damage::Cracked, "_cra
 // from the block's name, so that each block cracks its own way, the same in every build.
 Picture block(const std::string& name, Canvas canvas, const Shape& outline, const Material& material,
               const DamageState& state) {
-    int seed = 0;
+    // A name hash that wraps as unsigned numbers do: signed overflow would be undefined.
+    std::uint32_t hash = 0;
     for (const char c : name)
-        seed = seed * 31 + c;
+        hash = hash * 31u + static_cast<std::uint32_t>(c);
+    const int seed = static_cast<int>(hash);
     const float width = canvas.width(), height = canvas.height();
     const Shape shape = chipped(outline, width, height, state.damage, seed);
     material.draw(canvas, shape);
