@@ -157,10 +157,11 @@ TEST(LevelsTest, SavedLevelsKeepOnlyTypedFieldsNameThemselvesAndFailWithoutHarm)
             return out
         end
         local entries = flatten(back, "", {})  table.sort(entries)  result = table.concat(entries, " "))");
-    EXPECT_EQ(level.harness.game->getString("result"),
-              "birdCameraData.x=1 doNotWaitForMovingObjects=true filename=saved.lua joints.1=1 theme=forest waterLevel=2.5 "
-              "world.crate.angle=0.5 world.crate.definition=wood world.crate.name=crate world.crate.owner=3 "
-              "world.crate.x=1 world.crate.y=2 world.pig.startNumber=2");
+    EXPECT_EQ(
+        level.harness.game->getString("result"),
+        "birdCameraData.x=1 doNotWaitForMovingObjects=true filename=saved.lua joints.1=1 theme=forest waterLevel=2.5 "
+        "world.crate.angle=0.5 world.crate.definition=wood world.crate.name=crate world.crate.owner=3 "
+        "world.crate.x=1 world.crate.y=2 world.pig.startNumber=2");
 
     // A save that fails keeps the old file; a name out of the data folder is refused.
     EXPECT_NE(level.harness.failureOf("j = {}  j.j = j  saveLevel('/levels/saved', {joints = j})"), "");

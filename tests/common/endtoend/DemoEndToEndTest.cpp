@@ -35,88 +35,6 @@ void expectPixel(SDL_Surface* surface, int x, int y, Pixel expected, const char*
     EXPECT_NEAR(found.b, expected.b, 3) << what;
 }
 
-// Where the near-white pixels of a box lie: text drawn in white over the scene.
-struct Ink {
-    int count = 0;
-    int left = INT_MAX, right = -1, top = INT_MAX;
-};
-
-Ink whiteInk(SDL_Surface* surface, int x0, int y0, int x1, int y1) {
-    Ink ink;
-    for (int y = y0; y < y1; ++y) {
-        for (int x = x0; x < x1; ++x) {
-            const Pixel p = pixelAt(surface, x, y);
-            if (p.r > 230 && p.g > 230 && p.b > 230) {
-                ++ink.count;
-                ink.left = std::min(ink.left, x);
-                ink.right = std::max(ink.right, x);
-                ink.top = std::min(ink.top, y);
-            }
-        }
-    }
-    return ink;
-}
-
-TEST(DemoEndToEndTest, TheDemoDrawsItsSceneWithSpritesAndText) {
-    gametest::TempFolder folder;
-    const std::string shot = (folder.path() / "out.png").string();
-    const Outcome run = runTumble("games/demo/config.lua --frames 150 --fixed-dt 0.0166667 --screenshot '" + shot + "'",
-                                  folder.path().string());
-    ASSERT_EQ(run.exitCode, 0) << run.output;
-
-    SDL_Surface* picture = loadPicture(shot);
-    ASSERT_NE(picture, nullptr);
-    EXPECT_EQ(picture->w, 800);
-    EXPECT_EQ(picture->h, 600);
-    // The sprites of the sheet at 20 pixels a world unit, view top-left (-5, -25): the sky strip
-    // stretched over the screen, the theme's grass over its ground colour, the tower the level
-    // file describes after the physics world settled it, the bird half a second into its flight
-    // (launched after two seconds with (22, -14) units/s from (1, -4.5)) and an unlit star. The
-    // composite slingshot stands on the ground at the launch point (120, 410): each of its parts
-    // where the composite puts it, and the theme's far hills showing beside it.
-    const struct {
-        int x, y;
-        Pixel colour;
-        const char* what;
-    } samples[] = {
-        {400, 100, {89, 149, 220}, "sky, high"},
-        {400, 250, {134, 182, 232}, "sky, lower and paler"},
-        {400, 550, {92, 158, 66}, "the theme's ground colour"},
-        {400, 505, {97, 164, 70}, "grass of the foreground layer"},
-        {620, 422, {139, 144, 153}, "stone bar"},
-        {580, 466, {192, 134, 71}, "wood post"},
-        {620, 337, {171, 218, 246}, "ice bar"},
-        {612, 490, {139, 86, 184}, "lower target"},
-        {325, 326, {31, 107, 168}, "bird in flight"},
-        {36, 34, {156, 156, 159}, "unlit star"},
-        {120, 470, {133, 85, 40}, "slingshot trunk"},
-        {113, 425, {105, 68, 33}, "slingshot back arm"},
-        {127, 425, {96, 67, 39}, "slingshot front arm"},
-        {109, 402, {114, 76, 44}, "slingshot band holder, left"},
-        {130, 402, {108, 71, 41}, "slingshot band holder, right"},
-        {105, 425, {130, 170, 177}, "far hills beside the slingshot"},
-    };
-    for (const auto& sample : samples)
-        expectPixel(picture, sample.x, sample.y, sample.colour, sample.what);
-
-    // "Score: 0" in the bitmap font, anchored at its top-left corner (20, 56): the glyphs' ink
-    // starts below the line's ascent and at the left edge.
-    const Ink score = whiteInk(picture, 10, 40, 240, 84);
-    EXPECT_GT(score.count, 300);
-    EXPECT_NEAR(score.left, 22, 2);
-    EXPECT_GE(score.top, 56);
-    // The title in the system font, centred at the top: as much ink left of the centre line as
-    // right of it, none above y = 12.
-    const Ink title = whiteInk(picture, 150, 0, 650, 50);
-    EXPECT_GT(title.count, 800);
-    EXPECT_NEAR((title.left + title.right) / 2.0, 400, 3);
-    EXPECT_GE(title.top, 12);
-    SDL_FreeSurface(picture);
-
-    // Shutting down saved the settings (launch count, play time, language).
-    EXPECT_TRUE(std::filesystem::exists(folder.path() / "Tumble" / "Demo" / "settings.lua")) << run.output;
-}
-
 // How many pixels of the box from (x0, y0) to (x1, y1) `matches` accepts.
 template <typename Predicate> int countPixels(SDL_Surface* surface, int x0, int y0, int x1, int y1, Predicate matches) {
     int count = 0;
@@ -126,62 +44,69 @@ template <typename Predicate> int countPixels(SDL_Surface* surface, int x0, int 
     return count;
 }
 
-// The demo resumes the level its saved settings name: a run started at each later level shows
-// what that level is about in its log and on the screen, and saves the level again at exit.
-TEST(DemoEndToEndTest, TheLaterLevelsResumeFromTheSettingsAndShowPortalsAndWater) {
-    // Deeper than the sky behind: its red never falls that low below the sun.
-    const auto blue = [](Pixel p) { return p.r < 80 && p.b > p.g + 40; };
-    const auto orange = [](Pixel p) { return p.r > p.b + 100 && p.r > p.g + 20; };
-    const auto watery = [](Pixel p) { return p.b > p.r + 40 && p.b > p.g; };
+// `tumble --level N` starts a level at once. A second into it, with no input, each level shows
+// what it is made of where its camera puts it: the HUD over the sky, the bird waiting in the
+// slingshot, its blocks and targets, and the portals or the flood it is about. At exit the
+// settings are saved.
+TEST(DemoEndToEndTest, EachLevelStartsDirectlyAndDrawsItsSceneAndHud) {
+    // The HUD's translucent band darkens whatever sky lies behind it.
+    const auto hudBand = [](Pixel p) { return p.r + p.g + p.b < 360; };
+    const auto white = [](Pixel p) { return p.r > 200 && p.g > 200 && p.b > 200; };
+    const auto orange = [](Pixel p) { return p.r > 200 && p.g > 100 && p.g < 210 && p.b < 90; };
+    const auto red = [](Pixel p) { return p.r > 170 && p.g < 90 && p.b < 90; };
+    const auto purple = [](Pixel p) { return p.r > 90 && p.b > 150 && p.g < 110; };
     const auto woody = [](Pixel p) { return p.r > 120 && p.r > p.g + 30 && p.g > p.b + 20; };
+    const auto grassy = [](Pixel p) { return p.g > p.r + 40 && p.g > p.b + 40; };
+    const auto portalBlue = [](Pixel p) { return p.r < 80 && p.b > p.g + 40 && p.b > 150; };
+    const auto watery = [](Pixel p) { return p.b > p.r + 40 && p.b > p.g; };
     struct Area {
         int x0, y0, x1, y1;
         bool (*matches)(Pixel);
         int atLeast;
         const char* what;
     };
+    // Areas every level shares: the HUD's band, its level line and its pause button.
+    const std::vector<Area> hud = {{430, 60, 560, 78, hudBand, 2000, "the HUD's band"},
+                                   {10, 10, 245, 40, white, 300, "the level's number and name"},
+                                   {735, 12, 785, 62, orange, 1000, "the pause button"}};
     const struct {
-        const char* level;
-        int frames;
-        std::vector<const char*> logLines;
+        int level;
+        const char* name;
         std::vector<Area> areas;
     } cases[] = {
-        // The first bird, launched after two seconds, flies into the blue portal at (12, -9) and
-        // drops out of the orange one at (28, -14) over the tower. View top-left (-5, -25), 20
-        // pixels a unit: the portals stand at (340, 320) and lie at (660, 220).
-        {"portals",
-         175,
-         {"level: portals", "portal: bird1 entered portal_a", "portal: bird1 left through portal_b"},
-         {{330, 290, 351, 351, blue, 400, "the blue portal"}, {625, 212, 696, 229, orange, 550, "the orange portal"}}},
-        // The flood is three units deep (from y = 440 to the grass at 500), blue over the near
-        // hill's green. The raft at (12, -3) floats at the surface (it would lie on the ground
-        // below 490 otherwise), and bobbing back in it splashes once the level is two seconds old.
-        {"water",
-         220,
-         {"level: water", "water: splash"},
-         {{180, 450, 280, 490, watery, 3500, "water over the hills"},
-          {300, 426, 380, 438, woody, 450, "the raft at the surface"}}},
+        {1,
+         "meadow_01",
+         {{168, 437, 202, 462, red, 100, "the red bird in the slingshot"},
+          {545, 405, 585, 450, purple, 400, "the target on the beam"},
+          {545, 495, 585, 540, purple, 400, "the target under it"},
+          {515, 452, 615, 472, woody, 1000, "the wooden beam"},
+          {0, 550, 800, 600, grassy, 30000, "the meadow's grass"}}},
+        {7,
+         "meadow_07",
+         {{250, 490, 320, 512, portalBlue, 250, "the blue portal on the ground"},
+          {570, 262, 640, 282, orange, 250, "the orange portal over the tower"}}},
+        {11, "dunes_03", {{160, 495, 500, 535, watery, 10000, "the flood"}}},
     };
     for (const auto& c : cases) {
         gametest::TempFolder folder;
-        const std::filesystem::path settings = folder.path() / "Tumble" / "Demo" / "settings.lua";
-        gametest::writeFile(settings, gametest::encipherSave("level = \"" + std::string(c.level) + "\"\n"));
         const std::string shot = (folder.path() / "out.png").string();
-        const Outcome run = runTumble("games/demo/config.lua --frames " + std::to_string(c.frames) +
-                                          " --fixed-dt 0.0166667 --screenshot '" + shot + "'",
+        const Outcome run = runTumble("games/demo/config.lua --level " + std::to_string(c.level) +
+                                          " --seed 1 --frames 60 --fixed-dt 0.0166667 --screenshot '" + shot + "'",
                                       folder.path().string());
         ASSERT_EQ(run.exitCode, 0) << run.output;
-        for (const char* line : c.logLines)
-            EXPECT_NE(run.output.find(line), std::string::npos) << c.level << ": no \"" << line << "\" in\n"
-                                                                << run.output;
-        EXPECT_NE(gametest::decipherSave(settings).find("level = \"" + std::string(c.level) + "\""), std::string::npos)
-            << c.level;
+        EXPECT_NE(run.output.find("starting level " + std::to_string(c.level) + " " + c.name), std::string::npos)
+            << run.output;
+        EXPECT_TRUE(std::filesystem::exists(folder.path() / "Tumble" / "Demo" / "settings.lua")) << c.name;
 
         SDL_Surface* picture = loadPicture(shot);
         ASSERT_NE(picture, nullptr);
-        for (const Area& area : c.areas)
+        EXPECT_EQ(picture->w, 800);
+        EXPECT_EQ(picture->h, 600);
+        std::vector<Area> areas = hud;
+        areas.insert(areas.end(), c.areas.begin(), c.areas.end());
+        for (const Area& area : areas)
             EXPECT_GE(countPixels(picture, area.x0, area.y0, area.x1, area.y1, area.matches), area.atLeast)
-                << c.level << ": " << area.what;
+                << c.name << ": " << area.what;
         SDL_FreeSurface(picture);
     }
 }

@@ -13,28 +13,28 @@
 
 namespace {
 
-using framework::ReplayEvent;
-using framework::ReplayFrame;
 using endtoend::Outcome;
 using endtoend::runTumble;
+using framework::ReplayEvent;
+using framework::ReplayFrame;
 using Kind = ReplayEvent::Kind;
 
 constexpr float kDt = 1.0f / 60.0f;
 constexpr int kFrames = 150;
 
-// Two and a half seconds in which a finger pulls the bird in the slingshot (at (120, 410) on
-// the screen) back and lets go, with the mouse following and a key pressed on the way.
+// Two and a half seconds in which a finger pulls the bird in the slingshot of the first level (at
+// (185, 450) on the screen) back and lets go, with the mouse following and a key pressed on the way.
 std::vector<ReplayFrame> pullAndRelease() {
     std::vector<ReplayFrame> frames(kFrames, ReplayFrame{kDt, {}});
-    frames[10].events = {ReplayEvent::at(Kind::TouchBegan, {1, 120, 410}),
-                         ReplayEvent::at(Kind::MouseMove, {0, 120, 410})};
+    frames[10].events = {ReplayEvent::at(Kind::TouchBegan, {1, 185, 450}),
+                         ReplayEvent::at(Kind::MouseMove, {0, 185, 450})};
     for (int step = 1; step <= 20; ++step) {
-        const framework::TouchPoint point{1, 120 - 3 * step, 410 + step};
+        const framework::TouchPoint point{1, 185 - 3 * step, 450 + step};
         frames[10 + step].events = {ReplayEvent::at(Kind::TouchMoved, point),
                                     ReplayEvent::at(Kind::MouseMove, {0, point.x, point.y})};
     }
     frames[25].events.push_back(ReplayEvent::number(Kind::KeyDown, framework::kKeyShift));
-    frames[31].events = {ReplayEvent::at(Kind::TouchEnded, {1, 60, 430}),
+    frames[31].events = {ReplayEvent::at(Kind::TouchEnded, {1, 125, 470}),
                          ReplayEvent::number(Kind::KeyUp, framework::kKeyShift)};
     return frames;
 }
@@ -51,11 +51,11 @@ TEST(ReplayEndToEndTest, ARecordedRunReplaysToItsEndAndTheSeedDecidesTheParticle
     framework::writeReplay(file("hand.replay"), pullAndRelease());
     framework::writeReplay(file("idle.replay"), std::vector<ReplayFrame>(kFrames, ReplayFrame{kDt, {}}));
 
-    // Each run starts from no saved settings: the demo remembers its level.
+    // Each run starts the first level from no saved settings.
     const auto play = [&](const std::string& arguments) {
         std::filesystem::remove_all(folder.path() / "appdata");
         std::filesystem::remove_all(folder.path() / "Tumble");
-        return runTumble("games/demo/config.lua --state-hash " + arguments, home);
+        return runTumble("games/demo/config.lua --level 1 --state-hash " + arguments, home);
     };
     const Outcome recorded = play("--replay '" + file("hand.replay") + "' --record '" + file("rec.replay") +
                                   "' --screenshot '" + file("recorded.png") + "'");
