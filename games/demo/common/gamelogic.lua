@@ -8,7 +8,7 @@
 -- name), "restart", "physics" and "edit".
 
 -- Play's scripts in the order they build on one another.
-local PLAY_SCRIPTS = { "pointer", "camera", "level", "score", "effects", "damage", "birds", "slingshot", "scenery",
+local PLAY_SCRIPTS = { "camera", "level", "score", "effects", "damage", "birds", "slingshot", "scenery",
                        "editor", "play" }
 -- The fonts (fonts/<name>.dat) and the effects (sounds/<name>.wav); the two pieces of music
 -- stream from their MP3s.
@@ -19,6 +19,7 @@ local MUSIC = { "music", "music_menu" }
 local HUD_FONT = "hud"
 
 loadLuaFile(scriptPath .. "/console.lua", "")
+loadLuaFile(scriptPath .. "/pointer.lua", "")
 loadLuaFile(scriptPath .. "/levelList.lua", "")
 for _, name in ipairs(PLAY_SCRIPTS) do
     loadLuaFile(scriptPath .. "/play/" .. name .. ".lua", "")
@@ -124,6 +125,7 @@ function update(dt)
     if DebugConsole.update(COMMANDS) then
         swallowKeys()
     end
+    Pointer.update()
     Screens.update(dt)
     if currentScreen == "play" or currentScreen == "edit" then
         Play.update(dt)

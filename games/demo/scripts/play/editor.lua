@@ -9,7 +9,7 @@ Play = Play or {}
 local Editor = {}
 Play.Editor = Editor
 
-local Camera, Level, Pointer = Play.Camera, Play.Level, Play.Pointer
+local Camera, Level = Play.Camera, Play.Level
 
 local ROTATION_STEP = math.rad(15)
 -- Moved bodies land on a grid this fine (world units), so that edited levels keep short numbers.
@@ -232,7 +232,7 @@ function Editor.update()
         return
     end
     handleKeys()
-    local pointer = Pointer.state()
+    local pointer = Pointer
     if selected and cursor.wheelTriggered and (cursor.wheel or 0) ~= 0 then
         turnSelected(cursor.wheel)
     else

@@ -7,7 +7,7 @@
 Play = Play or {}
 
 local Level, Camera, Sling, Birds = Play.Level, Play.Camera, Play.Sling, Play.Birds
-local Damage, Score, Effects, Scenery, Pointer = Play.Damage, Play.Score, Play.Effects, Play.Scenery, Play.Pointer
+local Damage, Score, Effects, Scenery = Play.Damage, Play.Score, Play.Effects, Play.Scenery
 
 -- The world counts as settled once nothing has moved for SETTLE_STILL seconds, and at the latest
 -- SETTLE_LONGEST seconds after the shot.
@@ -134,7 +134,7 @@ end
 -- it aims; during a flight it calls on the bird's ability; anywhere else it pans the view. Two
 -- fingers pinch the zoom.
 local function handleInput()
-    local pointer = Pointer.state()
+    local pointer = Pointer
     Camera.handleZoomInput(Pointer)
     if pointer.count >= 2 then
         gesture = "pinch"
@@ -228,7 +228,6 @@ function Play.update(dt)
     Effects.advance(dt)
     Scenery.advance(dt)
     Sling.advance(dt)
-    Pointer.update()
     if keyPressed.F2 then
         Play.Editor.toggle()
     end

@@ -4,7 +4,7 @@
 -- loads the rest of the interface, then calls Screens.start once the resources are loaded, and
 -- Screens.update and Screens.draw every frame.
 
-local FILES = { "pointer", "text", "sounds", "preferences", "language", "stars", "progress", "widget", "button",
+local FILES = { "text", "sounds", "preferences", "language", "stars", "progress", "widget", "button",
                 "slider", "checkbox", "panel", "backdrop", "titleScreen", "levelSelectScreen", "hud", "pauseScreen",
                 "resultScreen", "settingsScreen", "creditsScreen" }
 for _, file in ipairs(FILES) do
@@ -141,7 +141,6 @@ function Screens.update(dt)
     elseif laidOutFor ~= screenWidth .. "x" .. screenHeight then
         layOut()
     end
-    Pointer.update()
     controls:update()
     if screen and screen.update then
         screen.update(dt)
