@@ -4,6 +4,7 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <map>
@@ -127,10 +128,16 @@ TEST_F(SheetCommand, EverySpriteHoldsExactlyItsPictureApartFromTheOthers) {
             ASSERT_GE(std::min(sprite.x, sprite.y), test.padding) << name;
             ASSERT_LE(sprite.x + sprite.width + test.padding, width) << name;
             ASSERT_LE(sprite.y + sprite.height + test.padding, height) << name;
-            for (int y = 0; y < sprite.height; ++y)
-                for (int x = 0; x < sprite.width; ++x)
+            // The picture, and its edge repeated half the padding out, so that filtering at the
+            // sprite's edge never blends in the transparent space between sprites.
+            const int margin = test.padding / 2;
+            for (int y = -margin; y < sprite.height + margin; ++y)
+                for (int x = -margin; x < sprite.width + margin; ++x)
                     ASSERT_EQ(std::memcmp(pixelAt(*atlas, sprite.x + x, sprite.y + y),
-                                          pictureColour(static_cast<int>(index), x, y).data(), 4),
+                                          pictureColour(static_cast<int>(index), std::clamp(x, 0, sprite.width - 1),
+                                                        std::clamp(y, 0, sprite.height - 1))
+                                              .data(),
+                                          4),
                               0)
                         << name << " at " << x << ", " << y;
             for (std::size_t other = 0; other < index; ++other) {

@@ -14,11 +14,13 @@ namespace datatool {
 struct TextureAtlas {
     /// Where each picture went, in the order given.
     AtlasLayout layout;
-    /// The texture: every picture copied to its place, transparent elsewhere.
+    /// The texture: every picture copied to its place with its edge pixels repeated half the
+    /// padding out (so that filtering at a sprite's edge samples the sprite), transparent elsewhere.
     RgbaImage texture;
 };
 
-/// Packs `pictures` with `packRectangles` and copies them into a new texture.
+/// Packs `pictures` with `packRectangles` and copies them into a new texture, each picture's edge
+/// pixels repeated `padding` / 2 pixels out.
 TextureAtlas packPictures(const std::vector<RgbaImage>& pictures, int padding, int maxSize, const std::string& what);
 
 /// The file name of the texture that travels with the container `output`: its base name with
