@@ -24,10 +24,9 @@ end
 function Score.stars(name, points)
     local limits = starTable and starTable[name]
     local stars = 0
-    for i = 1, 3 do
-        if limits and limits[i] and points >= limits[i] then
-            stars = i
-        end
+    -- Each star needs the ones before it.
+    while limits and stars < 3 and limits[stars + 1] and points >= limits[stars + 1] do
+        stars = stars + 1
     end
     return stars
 end
