@@ -36,7 +36,9 @@ std::string transcode(const void* data, std::size_t size, int unitSize, int from
 // Reinterprets transcoded bytes (in machine order) as units of a wider type.
 template <class Units> Units toUnits(const std::string& bytes) {
     Units units(bytes.size() / sizeof(typename Units::value_type), 0);
-    std::memcpy(units.data(), bytes.data(), units.size() * sizeof(typename Units::value_type));
+    // An empty vector may have no storage at all, and memcpy takes no null pointer even for 0 bytes.
+    if (!units.empty())
+        std::memcpy(units.data(), bytes.data(), units.size() * sizeof(typename Units::value_type));
     return units;
 }
 

@@ -39,12 +39,11 @@ constexpr DamageState kStates[] = {{Damage::Intact, ""}, {Damage::Cracked, "_cra
 // from the block's name, so that each block cracks its own way, the same in every build.
 Picture block(const std::string& name, Canvas canvas, const Shape& outline, const Material& material,
               const DamageState& state) {
-    // A name hash that wraps as unsigned numbers do, cut to a seed small enough for the crack and
-    // chip patterns to derive their own seeds from by plain int arithmetic.
+    // A name hash that wraps as unsigned numbers do: signed overflow would be undefined.
     std::uint32_t hash = 0;
     for (const char c : name)
         hash = hash * 31u + static_cast<std::uint32_t>(c);
-    const int seed = static_cast<int>(hash % 1000003u);
+    const int seed = static_cast<int>(hash);
     const float width = canvas.width(), height = canvas.height();
     const Shape shape = chipped(outline, width, height, state.damage, seed);
     material.draw(canvas, shape);

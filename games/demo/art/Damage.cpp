@@ -54,7 +54,7 @@ Shape cracks(const Shape& outline, float width, float height, const CrackPattern
     const float cx = width / 2, cy = height / 2;
     Shape lines = [](float, float) { return INFINITY; };
     for (int i = 0; i < pattern.count; ++i) {
-        const int crackSeed = seed * 16 + i;
+        const int crackSeed = deriveSeed(seed, 16, i);
         const auto [sx, sy] = edgePoint(outline, cx, cy, hashUnit(i, 1, seed) * kTau);
         float dx = cx - sx, dy = cy - sy;
         if (width > 1.3f * height)
@@ -69,7 +69,8 @@ Shape cracks(const Shape& outline, float width, float height, const CrackPattern
             const float turn = hashUnit(i, 3, seed) < 0.5f ? 0.7f : -0.7f;
             const float bx = (dx * std::cos(turn) - dy * std::sin(turn)) * reach * 0.5f;
             const float by = (dx * std::sin(turn) + dy * std::cos(turn)) * reach * 0.5f;
-            lines = unite(lines, strokeAlong(crackPath(path[2], bx, by, crackSeed + 8), pattern.thickness * 0.7f));
+            lines = unite(
+                lines, strokeAlong(crackPath(path[2], bx, by, deriveSeed(crackSeed, 1, 8)), pattern.thickness * 0.7f));
         }
     }
     return lines;
@@ -99,7 +100,8 @@ Shape chipped(Shape outline, float width, float height, Damage damage, int seed)
     for (const int corner : {first, second}) {
         const float toCorner = std::atan2(corner / 2 == 0 ? -height : height, corner % 2 == 0 ? -width : width) +
                                0.15f - 0.3f * hashUnit(corner, 7, seed);
-        result = subtract(result, chip(edgePoint(outline, width / 2, height / 2, toCorner), radius, seed + corner));
+        result = subtract(
+            result, chip(edgePoint(outline, width / 2, height / 2, toCorner), radius, deriveSeed(seed, 1, corner)));
     }
     return result;
 }

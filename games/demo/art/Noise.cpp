@@ -45,7 +45,7 @@ float noise(float x, float y, int seed, int periodX) {
 float fractalNoise(float x, float y, int seed, int octaves, int periodX) {
     float sum = 0, weight = 1, total = 0, scale = 1;
     for (int octave = 0; octave < octaves; ++octave) {
-        sum += noise(x * scale, y * scale, seed + octave, periodX * static_cast<int>(scale)) * weight;
+        sum += noise(x * scale, y * scale, deriveSeed(seed, 1, octave), periodX * static_cast<int>(scale)) * weight;
         total += weight;
         weight /= 2;
         scale *= 2;

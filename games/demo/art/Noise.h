@@ -1,6 +1,16 @@
 #pragma once
 
+#include <cstdint>
+
 namespace art {
+
+/// `seed` * `factor` + `offset` for a seed derived from another. Seeds are bit patterns that
+/// may use every bit (name hashes), so the arithmetic wraps as unsigned numbers do: in ints the
+/// overflow would be undefined.
+inline int deriveSeed(int seed, int factor, int offset) {
+    return static_cast<int>(static_cast<std::uint32_t>(seed) * static_cast<std::uint32_t>(factor) +
+                            static_cast<std::uint32_t>(offset));
+}
 
 /// A value in 0..1 that looks random but is fixed by (x, y, seed) on every machine: for the
 /// placement of cracks, chips and other details that must come out the same in every build.
